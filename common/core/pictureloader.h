@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace core {
+
+// The most pixels a picture may have: a colouring page shows only a few
+// hundred thousand, and this keeps a stray photograph from taking all memory.
+inline constexpr qint64 MaxPicturePixels = 25'000'000;
+
+// Loads a picture file: Windows bitmaps of every bit depth, icons, and the
+// other formats Qt reads (PNG, GIF, JPEG, ...). An empty name gives no
+// picture, a null image. A missing or unreadable file, a damaged or cut-short
+// bitmap and a picture beyond MaxPicturePixels throw core::Error naming the
+// file: never a half-loaded picture.
+QImage LoadPicture(const QString &fileName);
+
+} // namespace core

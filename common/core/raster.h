@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+namespace core {
+
+// Every surface these operations work on is a QImage in Format_RGB32; any
+// other format is converted first. Colours are compared on red, green and
+// blue only.
+
+// The bit-block copy (source copy): the `width` x `height` block at (xSrc, ySrc)
+// of `src` lands at (x, y) of `dest`, pixel for pixel, never scaled. The block
+// is clipped to both surfaces; what falls outside either is not copied.
+void BitBlt(QImage &dest, int x, int y, int width, int height, const QImage &src, int xSrc,
+            int ySrc);
+
+// The border flood fill: every pixel connected to (x, y) through pixels that
+// are not `border` is painted `fill`, whatever colour it had before; only the
+// border colour stops the fill. Neighbours share an edge (4-connected), so a
+// one-pixel diagonal line holds. A seed on a border pixel or outside the
+// surface paints nothing. Scanline-based with an explicit stack, so even the
+// largest area cannot overflow the call stack.
+void FloodFill(QImage &image, int x, int y, QRgb border, QRgb fill);
+
+// A point of a pen `width` pixels wide: a filled round dot of that diameter
+// centred on (x, y), rounded half to even, in one colour with no blending, so
+// every pixel stays one of the colours drawn. Returns the pixels touched.
+QRect PSet(QImage &image, double x, double y, int width, QRgb color);
+
+} // namespace core

@@ -1,0 +1,180 @@
+#include "settingsfile.h"
+
+#include "error.h"
+#include "windows1252.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <limits>
+
+namespace core {
+
+namespace {
+
+// Longer than any path a system accepts: a field this long is not a setting.
+constexpr qsizetype MaxFieldLength = 4096;
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+QString shownName(const QString &fileName)
+{
+    return QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+}
+
+QByteArray encodePath(const QString &path)
+{
+    if (path.contains(u'"') || path.contains(u'\r') || path.contains(u'\n'))
+        throw Error(QStringLiteral("Bildens namn %1 innehåller ett citattecken eller en "
+                                   "radbrytning och kan inte sparas i inställningsfilen.")
+                        .arg(path));
+    return toWindows1252(path).value_or(path.toUtf8());
+}
+
+// A name with non-ASCII bytes that form valid UTF-8 was written as UTF-8;
+// anything else is taken as Windows-1252, which accepts every byte.
+QString decodePath(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? fromWindows1252(bytes) : text;
+}
+
+} // namespace
+
+QByteArray formatSettings(const ZedoSettings &settings)
+{
+    const auto line = [](const QByteArray &value) { return value + "\r\n"; };
+    const auto number = [&](qint16 value) { return line(QByteArray::number(value)); };
+
+    QByteArray bytes = line('"' + encodePath(settings.PicturePath) + '"');
+    bytes += number(qint16(settings.Colors.size()));
+    for (qint16 color : settings.Colors)
+        bytes += number(color);
+    bytes += number(settings.PenWidth);
+    bytes += number(settings.StartInFillMode);
+    bytes += number(settings.ShowQuit);
+    bytes += number(settings.ShowPrint);
+    bytes += number(settings.ShowToolToggle);
+    return bytes;
+}
+
+void WriteSettings(const QString &fileName, const ZedoSettings &settings)
+{
+    const QByteArray bytes = formatSettings(settings);
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw Error(QStringLiteral("Inställningsfilen %1 kunde inte sparas: %2")
+                        .arg(shownName(fileName), file.errorString()));
+}
+
+SettingsReader::SettingsReader(const QString &fileName) : m_fileName(fileName), m_file(fileName)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        throw Error(QStringLiteral("Inställningsfilen %1 finns inte.").arg(shownName(fileName)));
+    if (info.isDir())
+        throw Error(QStringLiteral("Inställningsfilen %1 är en mapp.").arg(shownName(fileName)));
+    if (!m_file.open(QIODevice::ReadOnly))
+        throw Error(QStringLiteral("Inställningsfilen %1 kan inte läsas: %2")
+                        .arg(shownName(fileName), m_file.errorString()));
+}
+
+QString SettingsReader::readString(const QString &field)
+{
+    return decodePath(readField(field, false));
+}
+
+qint16 SettingsReader::readInteger(const QString &field)
+{
+    const QByteArray text = readField(field, true);
+    if (text.isEmpty())
+        return 0;
+    const bool digits = std::all_of(text.begin() + (text[0] == '-' || text[0] == '+'), text.end(),
+                                    [](char c) { return c >= '0' && c <= '9'; });
+    if (!digits || text == "-" || text == "+")
+        fail(field, QStringLiteral("\"%1\" är inte ett heltal").arg(QString::fromLatin1(text)));
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok);
+    if (!ok || value < std::numeric_limits<qint16>::min() ||
+        value > std::numeric_limits<qint16>::max())
+        fail(field,
+             QStringLiteral("talet %1 är för stort (det måste ligga mellan -32768 och 32767)")
+                 .arg(QString::fromLatin1(text)));
+    return qint16(value);
+}
+
+QByteArray SettingsReader::readField(const QString &field, bool numeric)
+{
+    skipBlanks();
+    char c = 0;
+    if (m_file.peek(&c, 1) != 1)
+        fail(field, QStringLiteral("filen tar slut för tidigt"));
+
+    QByteArray value;
+    const auto append = [&](char ch) {
+        if (value.size() >= MaxFieldLength)
+            fail(field, QStringLiteral("värdet är längre än %1 tecken").arg(MaxFieldLength));
+        value.append(ch);
+    };
+    if (c == '"') {
+        m_file.getChar(&c);
+        while (true) {
+            if (!m_file.getChar(&c))
+                fail(field, QStringLiteral("citattecknet avslutas aldrig"));
+            if (c == '"')
+                break;
+            append(c);
+        }
+    } else {
+        while (m_file.peek(&c, 1) == 1 && c != ',' && !isLineEnd(c) && !(numeric && isBlank(c))) {
+            m_file.getChar(&c);
+            append(c);
+        }
+        if (!numeric)
+            value = value.trimmed();
+    }
+    skipBlanks();
+    skipDelimiter();
+    return value;
+}
+
+void SettingsReader::skipBlanks()
+{
+    char c = 0;
+    while (m_file.peek(&c, 1) == 1 && isBlank(c))
+        m_file.getChar(&c);
+}
+
+// A field is followed by a comma or by the end of its line (CR, LF or CR LF).
+void SettingsReader::skipDelimiter()
+{
+    char c = 0;
+    if (m_file.peek(&c, 1) != 1)
+        return;
+    if (c == ',' || c == '\n') {
+        m_file.getChar(&c);
+    } else if (c == '\r') {
+        m_file.getChar(&c);
+        if (m_file.peek(&c, 1) == 1 && c == '\n')
+            m_file.getChar(&c);
+    }
+}
+
+void SettingsReader::fail(const QString &field, const QString &what) const
+{
+    throw Error(QStringLiteral("Fel i inställningsfilen %1, fältet %2: %3.")
+                    .arg(shownName(m_fileName), field, what));
+}
+
+} // namespace core

@@ -1,0 +1,26 @@
+#include "checkbox3d.h"
+
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace forms {
+
+CheckBox3D::CheckBox3D(QWidget *parent) : ChoiceButton3D(parent)
+{
+}
+
+void CheckBox3D::drawMark(QPainter &painter, const QRect &box) const
+{
+    QPalette bevel = palette();
+    bevel.setColor(QPalette::Light, Qt::white);
+    bevel.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+    const QBrush face(Qt::white);
+    qDrawShadePanel(&painter, box, bevel, true /*sunken*/, 1 /*lineWidth*/, &face);
+    if (Value()) {
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawPolyline(QPolygon{box.topLeft() + QPoint(3, 6), box.topLeft() + QPoint(5, 9),
+                                      box.topLeft() + QPoint(10, 3)});
+    }
+}
+
+} // namespace forms

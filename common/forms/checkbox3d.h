@@ -1,0 +1,19 @@
+#pragma once
+
+#include "choicebutton3d.h"
+
+namespace forms {
+
+// A square check box; its Value is read when needed, so it raises no event
+// of its own.
+class CheckBox3D : public ChoiceButton3D
+{
+    Q_OBJECT
+public:
+    explicit CheckBox3D(QWidget *parent = nullptr);
+
+protected:
+    void drawMark(QPainter &painter, const QRect &box) const override;
+};
+
+} // namespace forms

@@ -1,0 +1,39 @@
+#include "choicebutton3d.h"
+
+#include <QPainter>
+
+namespace forms {
+
+namespace {
+constexpr int MarkSize = 13;
+constexpr int CaptionGap = 5;
+} // namespace
+
+ChoiceButton3D::ChoiceButton3D(QWidget *parent) : QAbstractButton(parent)
+{
+    setCheckable(true);
+}
+
+QSize ChoiceButton3D::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    return {MarkSize + CaptionGap + metrics.horizontalAdvance(text()),
+            std::max(MarkSize, metrics.height())};
+}
+
+void ChoiceButton3D::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect box(0, (height() - MarkSize) / 2, MarkSize, MarkSize);
+    drawMark(painter, box);
+    const QRect caption(MarkSize + CaptionGap, 0, width() - MarkSize - CaptionGap, height());
+    painter.setPen(Qt::black);
+    painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, text());
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(painter.boundingRect(caption, Qt::AlignLeft | Qt::AlignVCenter, text())
+                             .adjusted(-1, 0, 0, -1));
+    }
+}
+
+} // namespace forms

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QAbstractButton>
+
+namespace forms {
+
+// What option buttons and check boxes share: a small sunken box for the mark
+// at the left, the caption beside it, and a Value that reflects the user's
+// last choice.
+class ChoiceButton3D : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    explicit ChoiceButton3D(QWidget *parent = nullptr);
+
+    void setCaption(const QString &caption) { setText(caption); }
+    void setValue(bool set) { setChecked(set); }
+    bool Value() const { return isChecked(); }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    // Draws the box and, when set, its mark.
+    virtual void drawMark(QPainter &painter, const QRect &box) const = 0;
+};
+
+} // namespace forms

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QFont>
+#include <QRgb>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace forms {
+
+// Window designs give places and sizes in twips, 1/1440 inch: at 96 dots per
+// inch 15 of them make one pixel. Rounded to the nearest pixel.
+constexpr int twips(int value)
+{
+    return value >= 0 ? (value + 7) / 15 : -((-value + 7) / 15);
+}
+
+// Sets a control's place and size, given in twips of its container.
+void place(QWidget *control, int left, int top, int width, int height);
+
+// Gives a window its fixed client size (twips) and puts it in the middle of
+// the screen. Done by hand so the window looks right with or without a window
+// manager.
+void placeCentred(QWidget *window, int clientWidth, int clientHeight);
+
+// A font of the designs: face, size in points (as pixels at 96 dots per inch,
+// so the look does not depend on the screen) and weight.
+QFont designFont(const QString &face, double points, bool bold);
+
+// The designs name fonts of another system; maps them to faces present here.
+void installFontSubstitutes();
+
+// Colours of the designs. The system colours follow the classic scheme.
+namespace colors {
+inline constexpr QRgb lightYellow = 0xFFFFFF80;
+inline constexpr QRgb lightGrey = 0xFFC0C0C0;
+inline constexpr QRgb windowBackground = 0xFFFFFFFF;
+inline constexpr QRgb windowText = 0xFF000000;
+inline constexpr QRgb menu = 0xFFC0C0C0;
+} // namespace colors
+
+} // namespace forms

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "choicebutton3d.h"
+
+namespace forms {
+
+// A round option button. Setting one clears the others on the same
+// container. Click passes the member's Index and the new Value (-1 set).
+class OptionButton3D : public ChoiceButton3D
+{
+    Q_OBJECT
+public:
+    explicit OptionButton3D(QWidget *parent = nullptr, int index = -1);
+    int Index() const { return m_index; }
+
+signals:
+    void Click(int Index, int Value);
+
+protected:
+    void drawMark(QPainter &painter, const QRect &box) const override;
+
+private:
+    int m_index;
+};
+
+} // namespace forms

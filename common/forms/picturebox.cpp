@@ -1,0 +1,188 @@
+#include "picturebox.h"
+
+#include "error.h"
+#include "raster.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace forms {
+
+namespace {
+
+int buttonCode(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_StaticContents);
+    setMouseTracking(true);
+}
+
+void PictureBox::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    relayImages();
+    update();
+}
+
+void PictureBox::setBackColor(QColor color)
+{
+    m_backColor = color;
+    relayImages();
+    update();
+}
+
+void PictureBox::setDrawWidth(int width)
+{
+    if (width <= 0)
+        throw core::Error(
+            QStringLiteral("Pennbredden %1 går inte att använda: den måste vara minst 1.")
+                .arg(width));
+    m_drawWidth = width;
+}
+
+double PictureBox::unitsPerPixel() const
+{
+    return m_unit == ScaleUnit::Twip ? 15.0 : 1.0;
+}
+
+double PictureBox::ScaleWidth() const
+{
+    return width() * unitsPerPixel();
+}
+
+double PictureBox::ScaleHeight() const
+{
+    return height() * unitsPerPixel();
+}
+
+QImage &PictureBox::target()
+{
+    ensureImages();
+    return m_autoRedraw ? m_kept : m_surface;
+}
+
+// Whoever draws through the device context does not say where, so the whole
+// box is shown afresh.
+QImage &PictureBox::hDC()
+{
+    if (!m_autoRedraw)
+        update();
+    return target();
+}
+
+void PictureBox::PSet(double x, double y)
+{
+    const double perPixel = unitsPerPixel();
+    const QRect touched =
+        core::PSet(target(), x / perPixel, y / perPixel, m_drawWidth, core::toRgb(m_foreColor));
+    if (!m_autoRedraw)
+        update(touched);
+}
+
+std::optional<core::ColorValue> PictureBox::Point(double x, double y)
+{
+    const QPoint spot(int(x / unitsPerPixel()), int(y / unitsPerPixel()));
+    if (x < 0 || y < 0 || !rect().contains(spot))
+        return std::nullopt;
+    ensureImages();
+    const QImage shown = grab(QRect(spot, QSize(1, 1))).toImage();
+    return core::toColorValue(shown.pixel(0, 0));
+}
+
+void PictureBox::Refresh()
+{
+    ensureImages();
+    m_surface = m_kept;
+    update();
+}
+
+const QImage &PictureBox::surface() const
+{
+    ensureImages();
+    return m_surface;
+}
+
+const QImage &PictureBox::keptImage() const
+{
+    ensureImages();
+    return m_kept;
+}
+
+void PictureBox::ensureImages() const
+{
+    if (m_kept.size() != size())
+        relayImages();
+}
+
+// The kept image becomes the background with the picture on it, and the
+// screen shows it.
+void PictureBox::relayImages() const
+{
+    m_kept = QImage(size(), QImage::Format_RGB32);
+    m_kept.fill(m_backColor);
+    if (!m_picture.isNull()) {
+        QPainter painter(&m_kept);
+        painter.drawImage(0, 0, m_picture);
+    }
+    m_surface = m_kept;
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    ensureImages();
+    QPainter painter(this);
+    for (const QRect &dirty : event->region())
+        painter.drawImage(dirty, m_surface, dirty);
+}
+
+void PictureBox::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        Refresh();
+    QWidget::showEvent(event);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    const double perPixel = unitsPerPixel();
+    emit MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
+                   float(event->position().x() * perPixel),
+                   float(event->position().y() * perPixel));
+}
+
+// The second press of a double click is a press like any other.
+void PictureBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    mousePressEvent(event);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
+    const double perPixel = unitsPerPixel();
+    emit MouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()),
+                   float(event->position().x() * perPixel),
+                   float(event->position().y() * perPixel));
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const double perPixel = unitsPerPixel();
+    emit MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()),
+                 float(event->position().x() * perPixel), float(event->position().y() * perPixel));
+}
+
+} // namespace forms

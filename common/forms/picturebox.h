@@ -1,0 +1,94 @@
+#pragma once
+
+#include "colortable.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <optional>
+
+namespace forms {
+
+// A box that shows a picture and can be drawn on. It keeps two images of its
+// own size: the visible surface, which is what the screen shows, and the kept
+// image, the background with the picture and whatever was drawn while
+// AutoRedraw was on. `hDC` and the drawing methods address the visible surface
+// while AutoRedraw is off and the kept image while it is on. Refresh, and
+// showing the box, copy the kept image to the visible surface, as a repaint by
+// the system would.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class ScaleUnit { Twip, Pixel };
+
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    // Drawn unscaled from the top-left corner over the background; setting it
+    // lays out both images afresh. A null image is no picture.
+    void setPicture(const QImage &picture);
+    const QImage &picture() const { return m_picture; }
+    void setBackColor(QColor color);
+    QColor backColor() const { return m_backColor; }
+
+    void setForeColor(core::ColorValue value) { m_foreColor = value; }
+    core::ColorValue ForeColor() const { return m_foreColor; }
+    void setFillColor(core::ColorValue value) { m_fillColor = value; }
+    core::ColorValue FillColor() const { return m_fillColor; }
+    // The pen width in pixels; 0 or less is not a width and throws core::Error.
+    void setDrawWidth(int width);
+    int DrawWidth() const { return m_drawWidth; }
+    void setAutoRedraw(bool on) { m_autoRedraw = on; }
+    bool AutoRedraw() const { return m_autoRedraw; }
+    void setScaleUnit(ScaleUnit unit) { m_unit = unit; }
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+
+    // The image that drawing addresses now (see above). Drawing on the visible
+    // surface through it is shown at the next paint.
+    QImage &hDC();
+    // A point in ForeColor; with DrawWidth above 1 a round dot of that
+    // diameter, centred on the point. Coordinates in the scale unit.
+    void PSet(double x, double y);
+    // The colour shown at the spot, shapes and other controls on the box
+    // included; nothing outside the box.
+    std::optional<core::ColorValue> Point(double x, double y);
+    void Refresh();
+
+    const QImage &surface() const;
+    const QImage &keptImage() const;
+
+signals:
+    // Button: 1 left, 2 right, 4 middle; Shift: 1 Shift, 2 Ctrl, 4 Alt; X and Y
+    // in the scale unit.
+    void MouseDown(int Button, int Shift, float X, float Y);
+    void MouseMove(int Button, int Shift, float X, float Y);
+    void MouseUp(int Button, int Shift, float X, float Y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    double unitsPerPixel() const;
+    QImage &target();
+    void ensureImages() const;
+    void relayImages() const;
+
+    QImage m_picture;
+    QColor m_backColor = Qt::white;
+    core::ColorValue m_foreColor = 0x000000;
+    core::ColorValue m_fillColor = 0x000000;
+    int m_drawWidth = 1;
+    bool m_autoRedraw = false;
+    ScaleUnit m_unit = ScaleUnit::Twip;
+    // Built lazily at the box's size: a hidden box gets no resize event.
+    mutable QImage m_surface;
+    mutable QImage m_kept;
+};
+
+} // namespace forms

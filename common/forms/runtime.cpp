@@ -1,0 +1,59 @@
+#include "runtime.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace forms {
+
+namespace {
+
+void closeEverything(int exitCode)
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(exitCode);
+}
+
+std::function<void(const QString &)> &errorHandler()
+{
+    static std::function<void(const QString &)> handler = [](const QString &message) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+        std::fflush(stderr);
+        QMessageBox::critical(nullptr, QGuiApplication::applicationDisplayName(), message);
+        closeEverything(1);
+    };
+    return handler;
+}
+
+std::function<void()> &endHandler()
+{
+    static std::function<void()> handler = [] { closeEverything(0); };
+    return handler;
+}
+
+} // namespace
+
+void reportError(const QString &message)
+{
+    errorHandler()(message);
+}
+
+void setErrorHandler(std::function<void(const QString &)> handler)
+{
+    errorHandler() = std::move(handler);
+}
+
+void End()
+{
+    endHandler()();
+}
+
+void setEndHandler(std::function<void()> handler)
+{
+    endHandler() = std::move(handler);
+}
+
+} // namespace forms

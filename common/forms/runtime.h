@@ -1,0 +1,32 @@
+#pragma once
+
+#include "error.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace forms {
+
+// The run-time error report: shows the message in a message box, writes the
+// same text to standard error and ends the program with exit status 1.
+// Tests replace what it does so that a failure can be asserted in-process.
+void reportError(const QString &message);
+void setErrorHandler(std::function<void(const QString &)> handler);
+
+// Ends the program at once: every window disappears and no unload handler
+// runs. Tests replace what it does.
+void End();
+void setEndHandler(std::function<void()> handler);
+
+// Runs an event handler; a failure of the shared code ends in the error report.
+template <typename Handler> void guarded(Handler &&handler)
+{
+    try {
+        handler();
+    } catch (const core::Error &error) {
+        reportError(error.message());
+    }
+}
+
+} // namespace forms

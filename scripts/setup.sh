@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what Krumelo needs to build and test on a fresh Debian 12 machine.
+# Run as root. Packages already present are skipped, so a second run is quick.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev clang-format
+  qt6-base-dev
+  xvfb xauth xdotool x11-utils imagemagick
+  cups printer-driver-cups-pdf poppler-utils
+  fonts-liberation2 fonts-dejavu-core
+  desktop-file-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "setup: missing packages (${missing[*]}); run this script as root" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get -o DPkg::Lock::Timeout=900 install -y --no-install-recommends "${missing[@]}"
+fi
