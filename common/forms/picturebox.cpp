@@ -79,8 +79,7 @@ QImage &PictureBox::target()
 // box is shown afresh.
 QImage &PictureBox::hDC()
 {
-    if (!m_autoRedraw)
-        update();
+    update();
     return target();
 }
 
@@ -89,8 +88,7 @@ void PictureBox::PSet(double x, double y)
     const double perPixel = unitsPerPixel();
     const QRect touched =
         core::PSet(target(), x / perPixel, y / perPixel, m_drawWidth, core::toRgb(m_foreColor));
-    if (!m_autoRedraw)
-        update(touched);
+    update(touched);
 }
 
 std::optional<core::ColorValue> PictureBox::Point(double x, double y)
@@ -144,9 +142,10 @@ void PictureBox::relayImages() const
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     ensureImages();
+    const QImage &shown = m_autoRedraw ? m_kept : m_surface;
     QPainter painter(this);
     for (const QRect &dirty : event->region())
-        painter.drawImage(dirty, m_surface, dirty);
+        painter.drawImage(dirty, shown, dirty);
 }
 
 void PictureBox::showEvent(QShowEvent *event)

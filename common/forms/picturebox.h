@@ -10,10 +10,11 @@
 namespace forms {
 
 // A box that shows a picture and can be drawn on. It keeps two images of its
-// own size: the visible surface, which is what the screen shows, and the kept
-// image, the background with the picture and whatever was drawn while
-// AutoRedraw was on. `hDC` and the drawing methods address the visible surface
-// while AutoRedraw is off and the kept image while it is on. Refresh, and
+// own size: the visible surface, and the kept image, the background with the
+// picture and whatever was drawn while AutoRedraw was on. `hDC` and the
+// drawing methods address the visible surface while AutoRedraw is off and the
+// kept image while it is on, and the box shows the image they address.
+// Turning AutoRedraw off leaves the visible surface as it was. Refresh, and
 // showing the box, copy the kept image to the visible surface, as a repaint by
 // the system would.
 class PictureBox : public QWidget
