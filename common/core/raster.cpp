@@ -106,7 +106,11 @@ void FloodFill(QImage &image, int x, int y, QRgb border, QRgb fill)
 
 QRect PSet(QImage &image, double x, double y, int width, QRgb color)
 {
-    ensureRgb32(image);
+    // A dot needs no colour compare, so an image with transparency may take
+    // one too: shapes draw their circles with it.
+    if (image.format() != QImage::Format_ARGB32_Premultiplied &&
+        image.format() != QImage::Format_ARGB32)
+        ensureRgb32(image);
     const int size = std::max(width, 1);
     // The dot's box is exactly `size` pixels wide, starting half a size before
     // the point; a pixel belongs to the dot when its centre lies in the circle.

@@ -25,7 +25,9 @@ void FloodFill(QImage &image, int x, int y, QRgb border, QRgb fill);
 
 // A point of a pen `width` pixels wide: a filled round dot of that diameter
 // centred on (x, y), rounded half to even, in one colour with no blending, so
-// every pixel stays one of the colours drawn. Returns the pixels touched.
+// every pixel stays one of the colours drawn. The dot's box is exactly
+// `width` pixels wide and high. Also works on images with an alpha channel.
+// Returns the pixels touched.
 QRect PSet(QImage &image, double x, double y, int width, QRgb color);
 
 } // namespace core

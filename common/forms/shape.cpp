@@ -1,6 +1,7 @@
 #include "shape.h"
 
 #include "design.h"
+#include "raster.h"
 
 #include <QPainter>
 
@@ -57,19 +58,18 @@ void Shape::applyGeometry()
 }
 
 // The outline is the outer ring of the circle, so the circle keeps its size
-// whatever the outline's width; no smoothing, so every pixel shown is exactly
-// the outline or the fill colour.
+// whatever the outline's width. Drawn as two round dots, so every pixel shown
+// is exactly the outline or the fill colour, the same circle at any scale.
 void Shape::paintEvent(QPaintEvent *)
 {
     const int diameter = std::min(width(), height());
-    const QRect circle((width() - diameter) / 2, (height() - diameter) / 2, diameter, diameter);
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(m_borderColor);
-    painter.drawEllipse(circle);
-    painter.setBrush(QColor(core::toRgb(m_fillColor)));
-    painter.drawEllipse(circle.adjusted(BorderWidth, BorderWidth, -BorderWidth, -BorderWidth));
+    const double centreX = (width() - diameter) / 2 + diameter / 2;
+    const double centreY = (height() - diameter) / 2 + diameter / 2;
+    QImage circle(size(), QImage::Format_ARGB32_Premultiplied);
+    circle.fill(Qt::transparent);
+    core::PSet(circle, centreX, centreY, diameter, m_borderColor.rgb());
+    core::PSet(circle, centreX, centreY, diameter - 2 * BorderWidth, core::toRgb(m_fillColor));
+    QPainter(this).drawImage(0, 0, circle);
 }
 
 } // namespace forms

@@ -1,0 +1,186 @@
+#include "error.h"
+#include "picturebox.h"
+#include "shape.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using forms::PictureBox;
+
+class TstPictureBox : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QImage whitePicture(int width, int height, QRgb line)
+    {
+        QImage picture(width, height, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, height / 2, line);
+        return picture;
+    }
+
+private slots:
+    void pictureIsDrawnUnscaledFromTopLeftOverBackground()
+    {
+        PictureBox box;
+        box.setBackColor(QColor(0xC0, 0xC0, 0xC0));
+        box.resize(20, 30);
+        box.setPicture(whitePicture(30, 10, qRgb(0, 0, 0)));
+        const QImage &kept = box.keptImage();
+        QCOMPARE(kept.size(), QSize(20, 30));
+        QCOMPARE(kept.pixel(0, 5), qRgb(0, 0, 0));
+        QCOMPARE(kept.pixel(19, 5), qRgb(0, 0, 0));
+        QCOMPARE(kept.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(kept.pixel(0, 10), qRgb(0xC0, 0xC0, 0xC0)); // below the picture
+        QCOMPARE(box.surface(), kept);
+    }
+
+    void drawingAddressesTheImageAutoRedrawChooses()
+    {
+        PictureBox box;
+        box.setScaleUnit(PictureBox::ScaleUnit::Pixel);
+        box.resize(20, 20);
+        box.setForeColor(0x0000FF);
+        box.PSet(5, 5);
+        QCOMPARE(box.surface().pixel(5, 5), qRgb(255, 0, 0));
+        QCOMPARE(box.keptImage().pixel(5, 5), qRgb(255, 255, 255));
+
+        box.setAutoRedraw(true);
+        box.PSet(10, 10);
+        QCOMPARE(box.keptImage().pixel(10, 10), qRgb(255, 0, 0));
+        QCOMPARE(box.surface().pixel(10, 10), qRgb(255, 255, 255));
+        QCOMPARE(&box.hDC(), &box.keptImage());
+
+        box.setAutoRedraw(false);
+        QCOMPARE(&box.hDC(), &box.surface());
+        QCOMPARE(box.surface().pixel(5, 5), qRgb(255, 0, 0)); // left as it was
+    }
+
+    void refreshShowsTheKeptImage()
+    {
+        PictureBox box;
+        box.setScaleUnit(PictureBox::ScaleUnit::Pixel);
+        box.resize(10, 10);
+        box.setForeColor(0x000000);
+        box.PSet(3, 3);
+        box.Refresh();
+        QCOMPARE(box.surface().pixel(3, 3), qRgb(255, 255, 255));
+    }
+
+    void whatIsShownFollowsAutoRedraw()
+    {
+        PictureBox box;
+        box.setScaleUnit(PictureBox::ScaleUnit::Pixel);
+        box.resize(10, 10);
+        box.setForeColor(0x00FF00);
+        box.PSet(2, 2); // on the visible surface only
+        QCOMPARE(box.grab().toImage().pixel(2, 2), qRgb(0, 255, 0));
+        box.setAutoRedraw(true);
+        QCOMPARE(box.grab().toImage().pixel(2, 2), qRgb(255, 255, 255));
+    }
+
+    void dotSizeFollowsDrawWidth_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::newRow("1") << 1;
+        QTest::newRow("5") << 5;
+        QTest::newRow("10") << 10;
+        QTest::newRow("15") << 15;
+    }
+
+    void dotSizeFollowsDrawWidth()
+    {
+        QFETCH(int, width);
+        PictureBox box;
+        box.setScaleUnit(PictureBox::ScaleUnit::Pixel);
+        box.resize(40, 40);
+        box.setDrawWidth(width);
+        box.setForeColor(0x000080);
+        box.PSet(20, 20);
+        const QImage &surface = box.surface();
+        QRect painted;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 40; ++x)
+                if (surface.pixel(x, y) == qRgb(0x80, 0, 0))
+                    painted |= QRect(x, y, 1, 1);
+        QCOMPARE(painted.size(), QSize(width, width));
+        QVERIFY(painted.contains(20, 20));
+    }
+
+    void drawWidthBelowOneIsRefused_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::newRow("0") << 0;
+        QTest::newRow("-5") << -5;
+    }
+
+    void drawWidthBelowOneIsRefused()
+    {
+        QFETCH(int, width);
+        PictureBox box;
+        QVERIFY_THROWS_EXCEPTION(core::Error, box.setDrawWidth(width));
+        QCOMPARE(box.DrawWidth(), 1);
+    }
+
+    void scaleUnitGivesMouseCoordinatesAndScaleSize_data()
+    {
+        QTest::addColumn<PictureBox::ScaleUnit>("unit");
+        QTest::addColumn<double>("perPixel");
+        QTest::newRow("pixel") << PictureBox::ScaleUnit::Pixel << 1.0;
+        QTest::newRow("twip") << PictureBox::ScaleUnit::Twip << 15.0;
+    }
+
+    void scaleUnitGivesMouseCoordinatesAndScaleSize()
+    {
+        QFETCH(PictureBox::ScaleUnit, unit);
+        QFETCH(double, perPixel);
+        PictureBox box;
+        box.setScaleUnit(unit);
+        box.resize(50, 40);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCOMPARE(box.ScaleWidth(), 50 * perPixel);
+        QCOMPARE(box.ScaleHeight(), 40 * perPixel);
+
+        QSignalSpy down(&box, &PictureBox::MouseDown);
+        QSignalSpy move(&box, &PictureBox::MouseMove);
+        QSignalSpy up(&box, &PictureBox::MouseUp);
+        QTest::mousePress(&box, Qt::RightButton, Qt::ShiftModifier, QPoint(7, 9));
+        QTest::mouseMove(&box, QPoint(8, 10));
+        QTest::mouseRelease(&box, Qt::RightButton, Qt::NoModifier, QPoint(8, 10));
+        QCOMPARE(down.size(), 1);
+        QCOMPARE(down[0][0].toInt(), 2);
+        QCOMPARE(down[0][1].toInt(), 1);
+        QCOMPARE(down[0][2].toFloat(), float(7 * perPixel));
+        QCOMPARE(down[0][3].toFloat(), float(9 * perPixel));
+        QVERIFY(!move.isEmpty());
+        QCOMPARE(move.last()[2].toFloat(), float(8 * perPixel));
+        QCOMPARE(up.size(), 1);
+        QCOMPARE(up[0][0].toInt(), 2);
+    }
+
+    void pointReadsWhatIsShownShapesIncluded()
+    {
+        PictureBox box;
+        box.setBackColor(QColor(0xC0, 0xC0, 0xC0));
+        box.resize(100, 100);
+        forms::Shape shape(&box);
+        shape.setFillColor(0x00FFFF);
+        shape.setLeft(0);
+        shape.setTop(0);
+        shape.setWidth(1215);
+        shape.setHeight(1095);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCOMPARE(box.Point(40 * 15, 36 * 15), std::optional<core::ColorValue>(0x00FFFF));
+        QCOMPARE(box.Point(40 * 15 + 0.5, 1 * 15), std::optional<core::ColorValue>(0x000000));
+        QCOMPARE(box.Point(95 * 15, 95 * 15), std::optional<core::ColorValue>(0xC0C0C0));
+        QCOMPARE(box.Point(-1, 10), std::nullopt);
+        QCOMPARE(box.Point(100 * 15, 10), std::nullopt);
+    }
+};
+
+QTEST_MAIN(TstPictureBox)
+#include "tst_picturebox.moc"
