@@ -1,0 +1,96 @@
+#include "appicons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+namespace artwork {
+
+namespace {
+
+// A transparent ARGB image with a painter scaled so the design can use 64 x 64 units.
+QImage iconCanvas(int size, QPainter &painter)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    painter.begin(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.scale(size / 64.0, size / 64.0);
+    return image;
+}
+
+QPen outlinePen(qreal width, QColor colour = Qt::black)
+{
+    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void drawTile(QPainter &p, QColor fill)
+{
+    p.setPen(outlinePen(2));
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(3, 3, 58, 58), 10, 10);
+}
+
+} // namespace
+
+QImage drawZedoIcon(int size)
+{
+    QPainter p;
+    QImage image = iconCanvas(size, p);
+    drawTile(p, QColor(255, 255, 128));
+
+    // A looping scribble (a prolate cycloid with two loops) ending at the crayon's point.
+    QPainterPath scribble;
+    const qreal turns = 4 * M_PI;
+    for (int i = 0; i <= 120; ++i) {
+        const qreal t = turns * i / 120;
+        const QPointF point(9 + 2.4 * t + 9 * qSin(t), 35 + 14 * qCos(t));
+        if (i == 0)
+            scribble.moveTo(point);
+        else
+            scribble.lineTo(point);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(outlinePen(4, QColor(230, 0, 0)));
+    p.drawPath(scribble);
+
+    // A red crayon with a white wrapper, lying up and to the right from its point.
+    p.translate(scribble.currentPosition());
+    p.rotate(-40);
+    p.setPen(outlinePen(2));
+    p.setBrush(QColor(230, 0, 0));
+    p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(8, -5), QPointF(8, 5)}));
+    p.drawRect(QRectF(8, -5, 16, 10));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(12, -5, 8, 10));
+    p.end();
+    return image;
+}
+
+QImage drawZedoconfIcon(int size)
+{
+    QPainter p;
+    QImage image = iconCanvas(size, p);
+    drawTile(p, QColor(192, 192, 192));
+
+    // Four colour swatches like the colouring program's palette.
+    const QColor swatches[] = {QColor(255, 0, 0), QColor(0, 0, 255), QColor(255, 255, 0),
+                               QColor(0, 192, 0)};
+    p.setPen(outlinePen(2));
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(swatches[i]);
+        p.drawEllipse(QRectF(9 + 12 * i, 9, 10, 10));
+    }
+    // Two sliders.
+    for (int i = 0; i < 2; ++i) {
+        const qreal y = 31 + i * 16;
+        p.setBrush(QColor(255, 255, 255));
+        p.drawRoundedRect(QRectF(9, y - 2, 46, 4), 2, 2);
+        p.setBrush(i == 0 ? QColor(255, 128, 0) : QColor(160, 0, 200));
+        p.drawRect(QRectF(i == 0 ? 36 : 18, y - 6, 8, 12));
+    }
+    p.end();
+    return image;
+}
+
+} // namespace artwork
