@@ -55,11 +55,43 @@ std::optional<BitmapHeader> parseBitmapHeader(const QByteArray &head)
     return h;
 }
 
-// Qt's bitmap reader fills a cut-short file with black rather than failing, so
-// a bitmap's header is held against the file's size before Qt reads it.
-std::optional<QString> bitmapProblem(const QByteArray &head, qint64 fileSize)
+// Whether run-length coded rows reach the end-of-bitmap code, or end all
+// `height` rows, within `data`. Where the codes stop early Qt's reader stops
+// too, without an error, and leaves the rest of the picture unset.
+bool runLengthDataComplete(const QByteArray &data, qint64 height, bool fourBit)
 {
-    const auto h = parseBitmapHeader(head);
+    qsizetype at = 0;
+    for (qint64 row = 0; row < height;) {
+        if (at + 2 > data.size())
+            return false;
+        const uchar count = data[at];
+        const uchar code = data[at + 1];
+        at += 2;
+        if (count > 0) // a run of one colour
+            continue;
+        if (code == 0) { // end of line
+            ++row;
+        } else if (code == 1) { // end of bitmap
+            return true;
+        } else if (code == 2) { // a jump right and up
+            if (at + 2 > data.size())
+                return false;
+            row += uchar(data[at + 1]);
+            at += 2;
+        } else { // `code` pixels as they are, padded to a 16-bit word
+            const qsizetype bytes = fourBit ? (code + 1) / 2 : code;
+            at += (bytes + 1) / 2 * 2;
+        }
+    }
+    return at <= data.size();
+}
+
+// Qt's bitmap reader fills a cut-short file with black rather than failing, so
+// a bitmap's header is held against the file's contents before Qt reads it.
+std::optional<QString> bitmapProblem(QFile &file)
+{
+    const qint64 fileSize = file.size();
+    const auto h = parseBitmapHeader(file.peek(64));
     if (!h)
         return QStringLiteral("bitmappens huvud är trasigt");
     if (h->width <= 0 || h->height == 0)
@@ -77,7 +109,11 @@ std::optional<QString> bitmapProblem(const QByteArray &head, qint64 fileSize)
         const qint64 rowBytes = (h->width * h->bitCount + 31) / 32 * 4;
         if (h->dataOffset + rowBytes * std::abs(h->height) > fileSize)
             return QStringLiteral("filen är avkortad");
-    } else if (h->compression != 1 && h->compression != 2) {
+    } else if (h->compression == 1 || h->compression == 2) {
+        const QByteArray data = file.peek(fileSize).mid(h->dataOffset);
+        if (!runLengthDataComplete(data, std::abs(h->height), h->compression == 2))
+            return QStringLiteral("filen är avkortad");
+    } else {
         return QStringLiteral("bitmappen är packad på ett okänt sätt");
     }
     return std::nullopt;
@@ -98,9 +134,8 @@ QImage LoadPicture(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         fail(fileName, file.errorString());
-    const QByteArray head = file.peek(64);
-    if (head.startsWith("BM")) {
-        if (const auto problem = bitmapProblem(head, file.size()))
+    if (file.peek(2) == "BM") {
+        if (const auto problem = bitmapProblem(file))
             fail(fileName, *problem);
     }
 

@@ -28,6 +28,9 @@ void BitBlt(QImage &dest, int x, int y, int width, int height, const QImage &src
             int ySrc)
 {
     ensureRgb32(dest);
+    // QRect would turn a negative size around; a block of no size copies nothing.
+    if (width <= 0 || height <= 0)
+        return;
     // A copy shares its pixels until `dest` is written, so copying a surface
     // onto itself still reads the pixels as they were.
     const QImage source =

@@ -11,7 +11,8 @@ namespace core {
 
 // The bit-block copy (source copy): the `width` x `height` block at (xSrc, ySrc)
 // of `src` lands at (x, y) of `dest`, pixel for pixel, never scaled. The block
-// is clipped to both surfaces; what falls outside either is not copied.
+// is clipped to both surfaces; what falls outside either is not copied. A
+// block of zero or negative width or height copies nothing.
 void BitBlt(QImage &dest, int x, int y, int width, int height, const QImage &src, int xSrc,
             int ySrc);
 

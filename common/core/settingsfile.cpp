@@ -32,15 +32,6 @@ QString shownName(const QString &fileName)
     return QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
 }
 
-QByteArray encodePath(const QString &path)
-{
-    if (path.contains(u'"') || path.contains(u'\r') || path.contains(u'\n'))
-        throw Error(QStringLiteral("Bildens namn %1 innehåller ett citattecken eller en "
-                                   "radbrytning och kan inte sparas i inställningsfilen.")
-                        .arg(path));
-    return toWindows1252(path).value_or(path.toUtf8());
-}
-
 // A name with non-ASCII bytes that form valid UTF-8 was written as UTF-8;
 // anything else is taken as Windows-1252, which accepts every byte.
 QString decodePath(const QByteArray &bytes)
@@ -48,6 +39,18 @@ QString decodePath(const QByteArray &bytes)
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8(bytes);
     return utf8.hasError() ? fromWindows1252(bytes) : text;
+}
+
+QByteArray encodePath(const QString &path)
+{
+    if (path.contains(u'"') || path.contains(u'\r') || path.contains(u'\n'))
+        throw Error(QStringLiteral("Bildens namn %1 innehåller ett citattecken eller en "
+                                   "radbrytning och kan inte sparas i inställningsfilen.")
+                        .arg(path));
+    // Some Windows-1252 names are also valid UTF-8 ("Ã¥" is C3 A5, UTF-8 for
+    // "å") and would read back as another name: those are written in UTF-8.
+    const std::optional<QByteArray> ansi = toWindows1252(path);
+    return ansi && decodePath(*ansi) == path ? *ansi : path.toUtf8();
 }
 
 } // namespace
@@ -73,7 +76,10 @@ void WriteSettings(const QString &fileName, const ZedoSettings &settings)
 {
     const QByteArray bytes = formatSettings(settings);
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // QSaveFile::commit() ignores a failure of its own final flush and would
+    // put a cut-short file in place (QTBUG-75077), so flush and check first.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit())
         throw Error(QStringLiteral("Inställningsfilen %1 kunde inte sparas: %2")
                         .arg(shownName(fileName), file.errorString()));
 }
@@ -108,9 +114,8 @@ qint16 SettingsReader::readInteger(const QString &field)
     const qlonglong value = text.toLongLong(&ok);
     if (!ok || value < std::numeric_limits<qint16>::min() ||
         value > std::numeric_limits<qint16>::max())
-        fail(field,
-             QStringLiteral("talet %1 är för stort (det måste ligga mellan -32768 och 32767)")
-                 .arg(QString::fromLatin1(text)));
+        fail(field, QStringLiteral("talet %1 ryms inte (det måste ligga mellan -32768 och 32767)")
+                        .arg(QString::fromLatin1(text)));
     return qint16(value);
 }
 

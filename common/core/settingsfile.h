@@ -26,8 +26,8 @@ struct ZedoSettings
 
 // The whole file as bytes: one value per line, each line ending CR LF, the
 // path in double quotes, integers in decimal. The path is written in
-// Windows-1252 when every character fits, else in UTF-8, so that no name is
-// ever written wrongly.
+// Windows-1252 when every character fits and the bytes cannot be mistaken for
+// UTF-8, else in UTF-8, so that every name reads back as it was written.
 QByteArray formatSettings(const ZedoSettings &settings);
 
 // Writes the record to `fileName`. The new file is written beside the old one
