@@ -26,7 +26,16 @@ void ChoiceButton3D::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QRect box(0, (height() - MarkSize) / 2, MarkSize, MarkSize);
     drawMark(painter, box);
-    const QRect caption(MarkSize + CaptionGap, 0, width() - MarkSize - CaptionGap, height());
+    QRect caption(MarkSize + CaptionGap, 0, width() - MarkSize - CaptionGap, height());
+    // The faces standing in for the designs' font run wider than it did, so a
+    // caption that would be cut off is narrowed, never shortened.
+    const int textWidth = painter.fontMetrics().horizontalAdvance(text());
+    if (textWidth > caption.width() && caption.width() > 0) {
+        const qreal narrowing = qreal(caption.width()) / textWidth;
+        painter.translate(caption.left(), 0);
+        painter.scale(narrowing, 1.0);
+        caption = QRect(0, 0, textWidth, height());
+    }
     painter.setPen(Qt::black);
     painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, text());
     if (hasFocus()) {

@@ -22,6 +22,14 @@ void placeCentred(QWidget *window, int clientWidth, int clientHeight)
     window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
+void setBackColor(QWidget *widget, QRgb color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor(color));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
 QFont designFont(const QString &face, double points, bool bold)
 {
     QFont font(face);

@@ -24,6 +24,9 @@ void place(QWidget *control, int left, int top, int width, int height);
 // manager.
 void placeCentred(QWidget *window, int clientWidth, int clientHeight);
 
+// Fills a window's or a control's face with a colour of its design.
+void setBackColor(QWidget *widget, QRgb color);
+
 // A font of the designs: face, size in points (as pixels at 96 dots per inch,
 // so the look does not depend on the screen) and weight.
 QFont designFont(const QString &face, double points, bool bold);

@@ -12,6 +12,10 @@ Panel3D::Panel3D(QWidget *parent, int index) : QWidget(parent), m_index(index)
 void Panel3D::setBackColor(QColor color)
 {
     m_backColor = color;
+    // The controls the panel holds draw their surroundings in its colour.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, color);
+    setPalette(colours);
     update();
 }
 

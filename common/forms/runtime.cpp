@@ -34,6 +34,15 @@ std::function<void()> &endHandler()
     return handler;
 }
 
+std::function<void(const QString &)> &messageHandler()
+{
+    static std::function<void(const QString &)> handler = [](const QString &message) {
+        QMessageBox::warning(QApplication::activeWindow(),
+                             QGuiApplication::applicationDisplayName(), message);
+    };
+    return handler;
+}
+
 } // namespace
 
 void reportError(const QString &message)
@@ -54,6 +63,16 @@ void End()
 void setEndHandler(std::function<void()> handler)
 {
     endHandler() = std::move(handler);
+}
+
+void MsgBox(const QString &message)
+{
+    messageHandler()(message);
+}
+
+void setMessageHandler(std::function<void(const QString &)> handler)
+{
+    messageHandler() = std::move(handler);
 }
 
 } // namespace forms

@@ -19,6 +19,11 @@ void setErrorHandler(std::function<void(const QString &)> handler);
 void End();
 void setEndHandler(std::function<void()> handler);
 
+// Shows a message to the user in a message box and waits until it is
+// closed. Tests replace what it does, so no dialog waits for a click.
+void MsgBox(const QString &message);
+void setMessageHandler(std::function<void(const QString &)> handler);
+
 // Runs an event handler; a failure of the shared code ends in the error report.
 template <typename Handler> void guarded(Handler &&handler)
 {

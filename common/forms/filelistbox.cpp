@@ -1,0 +1,49 @@
+#include "filelistbox.h"
+
+#include "error.h"
+
+#include <QDir>
+#include <QScopedValueRollback>
+
+namespace forms {
+
+FileListBox::FileListBox(const QString &pattern, QWidget *parent)
+    : QListWidget(parent), m_path(QDir::currentPath()), m_pattern(pattern)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Case is ignored as on the system the pictures come from, where
+    // "BILD.BMP" is a bitmap as much as "bild.bmp".
+    const QDir folder(m_path, pattern, QDir::Name | QDir::IgnoreCase, QDir::Files);
+    addItems(folder.entryList());
+    connect(this, &QListWidget::currentRowChanged, this, [this] {
+        if (!m_selectingByProgram)
+            emit Click();
+    });
+    connect(this, &QListWidget::itemDoubleClicked, this, &FileListBox::DblClick);
+}
+
+void FileListBox::setListIndex(int index)
+{
+    if (index < 0 || index >= count()) {
+        const QString folder = QDir::toNativeSeparators(m_path);
+        if (count() == 0)
+            throw core::Error(QStringLiteral("Det finns ingen fil som passar mönstret %1 i mappen "
+                                             "%2.")
+                                  .arg(m_pattern, folder));
+        throw core::Error(QStringLiteral("Det finns ingen fil nummer %1 bland de %2 filer som "
+                                         "passar mönstret %3 i mappen %4.")
+                              .arg(index + 1)
+                              .arg(count())
+                              .arg(m_pattern, folder));
+    }
+    const QScopedValueRollback guard(m_selectingByProgram, true);
+    setCurrentRow(index);
+}
+
+QString FileListBox::FileName() const
+{
+    const QListWidgetItem *item = currentItem();
+    return item ? item->text() : QString();
+}
+
+} // namespace forms

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace forms {
+
+// A printer for `info`, set up to print without any dialog. When `info` is no
+// printer (the system has none, or none is chosen as the default, or the
+// print system is not running), throws core::Error with a Swedish message for
+// the user that says so.
+std::unique_ptr<QPrinter> printerFor(const QPrinterInfo &info);
+
+// The printer a program prints on: the system's default printer, unless a
+// test has chosen another source. Throws like printerFor.
+std::unique_ptr<QPrinter> DefaultPrinter();
+void setPrinterSource(std::function<std::unique_ptr<QPrinter>()> source);
+
+// Prints the image of `form`, with its controls, as one page, even when the
+// form has never been shown. The image keeps its screen size (96 dots per
+// inch) mapped to the printer's resolution, centred across the top of the
+// printable area, and is scaled down, keeping its proportions, only when it
+// does not fit. Throws core::Error, in Swedish and naming the printer, when
+// the printer does not take the page.
+void PrintForm(QWidget *form, QPrinter &printer);
+
+} // namespace forms

@@ -1,0 +1,338 @@
+// Picking colours, the two painting tools and the commit of the canvas,
+// driven with the mouse as a child would.
+#include "colortable.h"
+#include "commandbutton3d.h"
+#include "form1.h"
+#include "form2.h"
+#include "panel3d.h"
+#include "picturebox.h"
+#include "shape.h"
+#include "zedobench.h"
+
+#include <QTest>
+
+using bench::rgbOf;
+using bench::ZedoBench;
+
+namespace {
+
+// The page rectangle every commit copies: the print page's picture.
+constexpr QRect PageRect(0, 0, 353, 409);
+const QRgb White = qRgb(255, 255, 255);
+const QRgb Black = qRgb(0, 0, 0);
+
+QPoint swatchCentre(zedo::Form1 &form, int swatch)
+{
+    return form.Shape1[swatch]->geometry().center();
+}
+
+void pick(zedo::Form1 &form, int swatch, Qt::MouseButton button = Qt::LeftButton)
+{
+    QTest::mouseClick(form.Picture2, button, {}, swatchCentre(form, swatch));
+}
+
+void clickCanvas(zedo::Form1 &form, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    QTest::mouseClick(form.Picture1, button, {}, at);
+}
+
+// The smallest rectangle holding every pixel of `color`.
+QRect paintedArea(const QImage &image, QRgb color)
+{
+    QRect area;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == color)
+                area |= QRect(x, y, 1, 1);
+        }
+    }
+    return area;
+}
+
+} // namespace
+
+class TstZedoPainting : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyColourCanBePicked_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int index = 0; index < core::ColorIndexCount; ++index)
+            QTest::addRow("colour %d", index) << index;
+    }
+
+    void everyColourCanBePicked()
+    {
+        QFETCH(int, index);
+        ZedoBench bench;
+        QVERIFY(bench.start(bench::settings({index == 12 ? 9 : 12, index})));
+        pick(bench.form(), 1);
+        QCOMPARE(bench.form().Picture1->ForeColor(), core::QBColor(index));
+        QCOMPARE(bench.form().Picture1->FillColor(), core::QBColor(index));
+    }
+
+    void pickTakesTheColourUnderThePointer_data()
+    {
+        QTest::addColumn<QList<int>>("colors");
+        QTest::addColumn<int>("swatch");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<int>("picked");
+        QTest::newRow("1 colour") << QList<int>{9} << 0 << Qt::LeftButton << 9;
+        QTest::newRow("3 colours, the last") << QList<int>{12, 9, 2} << 2 << Qt::LeftButton << 2;
+        QTest::newRow("4 colours, right button")
+            << QList<int>{12, 9, 2, 14} << 3 << Qt::RightButton << 14;
+        QTest::newRow("5 colours, middle button")
+            << QList<int>{12, 9, 2, 14, 10} << 4 << Qt::MiddleButton << 10;
+        QTest::newRow("7 colours, the seventh")
+            << QList<int>{1, 3, 5, 6, 8, 11, 13} << 6 << Qt::LeftButton << 13;
+        QTest::newRow("10 colours, the tenth")
+            << QList<int>{1, 2, 3, 4, 5, 6, 8, 9, 10, 11} << 9 << Qt::LeftButton << 11;
+        QTest::newRow("two swatches of one colour")
+            << QList<int>{12, 4, 4} << 2 << Qt::LeftButton << 4;
+    }
+
+    void pickTakesTheColourUnderThePointer()
+    {
+        QFETCH(QList<int>, colors);
+        QFETCH(int, swatch);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(int, picked);
+        ZedoBench bench;
+        QVERIFY(bench.start(bench::settings(colors)));
+        pick(bench.form(), swatch, button);
+        QCOMPARE(bench.form().Picture1->ForeColor(), core::QBColor(picked));
+        QCOMPARE(bench.form().Picture1->FillColor(), core::QBColor(picked));
+    }
+
+    void pickBesideTheSwatches_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QPoint>("at"); // pixels of the palette box
+        QTest::addColumn<int>("picked");
+        QTest::newRow("no swatch at all") << 0 << QPoint(80, 200) << 7;
+        QTest::newRow("between two rows") << 10 << QPoint(40, 84) << 7;
+        QTest::newRow("box corner outside the circle") << 6 << QPoint(2, 9) << 7;
+        QTest::newRow("empty cell of 7 colours") << 7 << QPoint(120, 282) << 7;
+        QTest::newRow("outline of 1 colour") << 1 << QPoint(80, 28) << 0;
+        QTest::newRow("outline in the grid") << 10 << QPoint(40, 9) << 0;
+    }
+
+    void pickBesideTheSwatches()
+    {
+        QFETCH(int, count);
+        QFETCH(QPoint, at);
+        QFETCH(int, picked);
+        ZedoBench bench;
+        const QList<int> colors = QList<int>(count, 9);
+        QVERIFY(bench.start(bench::settings(colors)));
+        QTest::mouseClick(bench.form().Picture2, Qt::LeftButton, {}, at);
+        QCOMPARE(bench.form().Picture1->ForeColor(), core::QBColor(picked));
+        QCOMPARE(bench.form().Picture1->FillColor(), core::QBColor(picked));
+    }
+
+    void pressOnThePaletteFrameDoesNothing()
+    {
+        ZedoBench bench;
+        QVERIFY(bench.start(bench::settings({9, 2})));
+        for (QPoint at : {QPoint(5, 5), QPoint(100, 445), QPoint(185, 200)})
+            QTest::mouseClick(bench.form().Panel3D1, Qt::LeftButton, {}, at);
+        QCOMPARE(bench.form().Picture1->ForeColor(), core::QBColor(9));
+        QCOMPARE(bench.form().Picture1->FillColor(), core::QBColor(9));
+    }
+
+    void dotFollowsThePenWidth_data()
+    {
+        QTest::addColumn<int>("penWidth");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("5 pixels") << 5 << Qt::LeftButton;
+        QTest::newRow("10 pixels") << 10 << Qt::LeftButton;
+        QTest::newRow("15 pixels") << 15 << Qt::LeftButton;
+        QTest::newRow("15 pixels, right button") << 15 << Qt::RightButton;
+    }
+
+    void dotFollowsThePenWidth()
+    {
+        QFETCH(int, penWidth);
+        QFETCH(Qt::MouseButton, button);
+        ZedoBench bench;
+        QVERIFY(bench.start(bench::settings({9}, penWidth, 0)));
+        zedo::Form1 &form = bench.form();
+        clickCanvas(form, QPoint(200, 300), button);
+        const QRect dot = paintedArea(form.Picture1->surface(), rgbOf(9));
+        QCOMPARE(dot.size(), QSize(penWidth, penWidth));
+        QVERIFY(dot.contains(200, 300));
+        QCOMPARE(paintedArea(form.Picture1->keptImage(), rgbOf(9)), dot);
+        QCOMPARE(paintedArea(form.form2()->Picture1->keptImage(), rgbOf(9)), dot);
+    }
+
+    void strokeLeavesADotAtEveryMove()
+    {
+        ZedoBench bench;
+        QVERIFY(bench.start(bench::settings({12}, 5, 0)));
+        zedo::Form1 &form = bench.form();
+        QTest::mouseMove(form.Picture1, QPoint(70, 250)); // no button held
+        QTest::mousePress(form.Picture1, Qt::LeftButton, {}, QPoint(100, 250));
+        QTest::mouseMove(form.Picture1, QPoint(130, 250));
+        QTest::mouseMove(form.Picture1, QPoint(160, 250));
+        QCOMPARE(form.Picture1->keptImage().pixel(130, 250), White); // not yet committed
+        QTest::mouseRelease(form.Picture1, Qt::LeftButton, {}, QPoint(160, 250));
+        QTest::mouseMove(form.Picture1, QPoint(190, 250));
+
+        const QImage &surface = form.Picture1->surface();
+        for (int x : {100, 130, 160})
+            QCOMPARE(surface.pixel(x, 250), rgbOf(12));
+        for (int x : {70, 115, 145, 190})
+            QCOMPARE(surface.pixel(x, 250), White);
+        QCOMPARE(form.Picture1->keptImage().copy(PageRect), surface.copy(PageRect));
+    }
+
+    void fill_data()
+    {
+        // Palette: swatch 0 yellow (the fill), 1 black, 2 red; pen 5.
+        QTest::addColumn<QList<QPoint>>("dots");
+        QTest::addColumn<int>("dotSwatch");
+        QTest::addColumn<QList<QPoint>>("fills");
+        QTest::addColumn<QList<QPoint>>("yellow");
+        QTest::addColumn<QList<QPoint>>("white");
+        QTest::addColumn<QList<QPoint>>("black");
+        using Points = QList<QPoint>;
+        QTest::newRow("closed area")
+            << Points{} << 0 << Points{{70, 70}} << Points{{21, 21}, {119, 119}, {70, 70}}
+            << Points{{140, 70}, {210, 70}, {19, 70}} << Points{{20, 70}, {120, 120}};
+        QTest::newRow("black line") << Points{} << 0 << Points{{20, 70}} << Points{}
+                                    << Points{{70, 70}, {140, 70}} << Points{{20, 70}};
+        QTest::newRow("area already in the colour")
+            << Points{} << 0 << Points{{70, 70}, {100, 30}} << Points{{21, 21}, {119, 119}}
+            << Points{{140, 70}} << Points{{20, 70}};
+        QTest::newRow("non-black dots inside")
+            << Points{{50, 50}, {24, 100}} << 2 << Points{{70, 70}}
+            << Points{{50, 50}, {24, 100}, {21, 21}} << Points{{140, 70}} << Points{{20, 100}};
+        QTest::newRow("black dot inside")
+            << Points{{70, 70}} << 1 << Points{{30, 30}} << Points{{21, 21}, {100, 100}, {70, 60}}
+            << Points{} << Points{{70, 70}, {69, 69}};
+        QTest::newRow("open background")
+            << Points{} << 0 << Points{{140, 200}}
+            << Points{{140, 200}, {0, 0}, {299, 399}, {352, 408}, {352, 424}}
+            << Points{{70, 70}, {210, 70}} << Points{{20, 20}};
+    }
+
+    void fill()
+    {
+        QFETCH(QList<QPoint>, dots);
+        QFETCH(int, dotSwatch);
+        QFETCH(QList<QPoint>, fills);
+        QFETCH(QList<QPoint>, yellow);
+        QFETCH(QList<QPoint>, white);
+        QFETCH(QList<QPoint>, black);
+        ZedoBench bench;
+        QVERIFY(bench.start(bench::settings({14, 0, 12}, 5, 0)));
+        zedo::Form1 &form = bench.form();
+        pick(form, dotSwatch);
+        for (QPoint dot : dots)
+            clickCanvas(form, dot);
+        QTest::mouseClick(form.Command3D3, Qt::LeftButton);
+        pick(form, 0);
+        for (QPoint at : fills)
+            clickCanvas(form, at);
+
+        const QImage &surface = form.Picture1->surface();
+        const QImage &kept = form.Picture1->keptImage();
+        const auto check = [&](const QList<QPoint> &points, QRgb color) {
+            for (QPoint at : points) {
+                QCOMPARE(QColor(surface.pixel(at)), QColor(color));
+                if (PageRect.contains(at))
+                    QCOMPARE(QColor(kept.pixel(at)), QColor(color));
+            }
+        };
+        check(yellow, rgbOf(14));
+        check(white, White);
+        check(black, Black);
+    }
+
+    void dragInFillModePaintsNothing()
+    {
+        ZedoBench bench;
+        QVERIFY(bench.start(bench::settings({14}, 15, -1)));
+        zedo::Form1 &form = bench.form();
+        const QImage before = form.Picture1->surface();
+        QTest::mousePress(form.Picture1, Qt::LeftButton, {}, QPoint(20, 70)); // on the outline
+        for (int x = 30; x <= 110; x += 10)
+            QTest::mouseMove(form.Picture1, QPoint(x, 70));
+        QTest::mouseRelease(form.Picture1, Qt::LeftButton, {}, QPoint(110, 70));
+        QCOMPARE(form.Picture1->surface(), before);
+        QCOMPARE(form.Picture1->keptImage().copy(PageRect), before.copy(PageRect));
+        QCOMPARE(form.form2()->Picture1->keptImage(), before.copy(PageRect));
+    }
+
+    void commitKeepsOnlyThePageRectangle()
+    {
+        ZedoBench bench;
+        QVERIFY(bench.start(bench::settings({9}, 10, 0)));
+        zedo::Form1 &form = bench.form();
+        for (QPoint at : {QPoint(100, 100), QPoint(200, 405), QPoint(300, 420)})
+            clickCanvas(form, at);
+
+        const QImage &kept = form.Picture1->keptImage();
+        const QImage &page = form.form2()->Picture1->keptImage();
+        QCOMPARE(page.size(), PageRect.size());
+        QCOMPARE(page, form.Picture1->surface().copy(PageRect));
+        QCOMPARE(kept.copy(PageRect), page);
+        QCOMPARE(kept.pixel(100, 100), rgbOf(9));
+        QCOMPARE(kept.pixel(200, 408), rgbOf(9));
+        QCOMPARE(kept.pixel(200, 409), White); // the lowest 16 rows are not kept
+        QCOMPARE(kept.pixel(300, 420), White);
+        QCOMPARE(form.Picture1->surface().pixel(300, 420), rgbOf(9));
+
+        form.Picture1->Refresh(); // a repaint by the system
+        QCOMPARE(form.Picture1->surface().pixel(300, 420), White);
+        QCOMPARE(form.Picture1->surface().pixel(100, 100), rgbOf(9));
+    }
+
+    void paintingSurvivesBeingHiddenAndShownAgain()
+    {
+        ZedoBench bench;
+        QVERIFY(bench.start(bench::settings({9}, 10, -1)));
+        zedo::Form1 &form = bench.form();
+        clickCanvas(form, QPoint(70, 70));
+        form.hide();
+        QVERIFY(bench.show());
+        QCOMPARE(form.Picture1->surface().pixel(70, 70), rgbOf(9));
+        QCOMPARE(QColor(form.Picture1->grab().toImage().pixel(70, 70)), QColor(rgbOf(9)));
+    }
+
+    void toolButtonSwitchesTheTool_data()
+    {
+        QTest::addColumn<int>("startInFillMode");
+        QTest::addColumn<QStringList>("captions"); // after each click
+        QTest::newRow("from drawing (0)") << 0 << QStringList{"Måla", "Rita", "Måla"};
+        QTest::newRow("from filling (-1)") << -1 << QStringList{"Rita", "Måla", "Rita"};
+        QTest::newRow("from filling (1)") << 1 << QStringList{"Måla", "Rita", "Måla"};
+    }
+
+    // A press on the black outline shows the tool: a dot in the drawing
+    // tool, nothing in the fill tool.
+    void toolButtonSwitchesTheTool()
+    {
+        QFETCH(int, startInFillMode);
+        QFETCH(QStringList, captions);
+        ZedoBench bench;
+        QVERIFY(bench.start(bench::settings({14}, 5, startInFillMode)));
+        zedo::Form1 &form = bench.form();
+        for (int round = 0; round < captions.size(); ++round) {
+            QTest::mouseClick(form.Command3D3, Qt::LeftButton);
+            const bool drawing = captions[round] == "Rita";
+            QCOMPARE(form.Command3D3->Caption(), captions[round]);
+            QCOMPARE(form.Command3D3->Picture(),
+                     (drawing ? form.Picture3 : form.Picture4)->picture());
+            const QPoint onOutline(20, 30 + 20 * round);
+            clickCanvas(form, onOutline);
+            QCOMPARE(QColor(form.Picture1->keptImage().pixel(onOutline)),
+                     QColor(drawing ? rgbOf(14) : Black));
+        }
+    }
+};
+
+QTEST_MAIN(TstZedoPainting)
+#include "tst_zedo_painting.moc"

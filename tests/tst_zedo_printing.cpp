@@ -1,0 +1,215 @@
+// Printing the print page and quitting. Pages go to PDF files, which are
+// rendered back at screen resolution to look at the paper.
+#include "backdrop.h"
+#include "commandbutton3d.h"
+#include "form1.h"
+#include "form2.h"
+#include "picturebox.h"
+#include "printing.h"
+#include "zedobench.h"
+
+#include <QApplication>
+#include <QPageLayout>
+#include <QPointer>
+#include <QProcess>
+#include <QTest>
+
+using bench::rgbOf;
+using bench::ZedoBench;
+
+namespace {
+
+constexpr QSize FormSize(612, 465);
+// The canvas's top-left corner on the print page: the panel's place plus the
+// page picture's place in it.
+constexpr QPoint CanvasOnPage(200 + 16, 24 + 16);
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString &file, const QPageSize &paper, double margin)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(file);
+    printer->setPageLayout(QPageLayout(paper, QPageLayout::Portrait,
+                                       QMarginsF(margin, margin, margin, margin),
+                                       QPageLayout::Millimeter));
+    return printer;
+}
+
+// The paper of a PDF file's first page as seen at 96 dots per inch.
+QImage paperOf(const QString &pdf)
+{
+    QProcess pdftoppm;
+    pdftoppm.setStandardErrorFile(QProcess::nullDevice());
+    pdftoppm.start(QStringLiteral("pdftoppm"),
+                   {"-png", "-r", "96", "-singlefile", pdf, pdf + QStringLiteral("-paper")});
+    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0)
+        return {};
+    return QImage(pdf + QStringLiteral("-paper.png")).convertToFormat(QImage::Format_RGB32);
+}
+
+bool looksLike(QRgb shown, QRgb expected)
+{
+    return std::abs(qRed(shown) - qRed(expected)) <= 24 &&
+           std::abs(qGreen(shown) - qGreen(expected)) <= 24 &&
+           std::abs(qBlue(shown) - qBlue(expected)) <= 24;
+}
+
+bool isPaper(QRgb pixel)
+{
+    return looksLike(pixel, qRgb(255, 255, 255));
+}
+
+// Paints a dot and fills square A with the mouse, then one more dot on the
+// screen only, which only the print button's commit keeps.
+void paintSomething(zedo::Form1 &form)
+{
+    QTest::mouseClick(form.Command3D3, Qt::LeftButton); // to the drawing tool
+    QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, QPoint(200, 300));
+    QTest::mouseClick(form.Command3D3, Qt::LeftButton); // to the fill tool
+    QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, QPoint(70, 70));
+    form.Picture1->PSet(250, 200);
+}
+
+} // namespace
+
+class TstZedoPrinting : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void printedPageHoldsThePainting_data()
+    {
+        QTest::addColumn<QPageSize>("paper");
+        QTest::addColumn<double>("margin"); // millimetres
+        QTest::newRow("A4: full size") << QPageSize(QPageSize::A4) << 10.0;
+        QTest::newRow("small card: scaled down")
+            << QPageSize(QSizeF(120, 90), QPageSize::Millimeter) << 5.0;
+    }
+
+    // The form lies centred across the top of the printable area, at screen
+    // size unless that does not fit.
+    void printedPageHoldsThePainting()
+    {
+        QFETCH(QPageSize, paper);
+        QFETCH(double, margin);
+        ZedoBench bench;
+        QVERIFY(bench.start(bench::settings({9}, 15, -1)));
+        zedo::Form1 &form = bench.form();
+        paintSomething(form);
+        const QString pdf = bench.path(QStringLiteral("page.pdf"));
+        forms::setPrinterSource([&] { return pdfPrinter(pdf, paper, margin); });
+        QTest::mouseClick(form.Command3D1, Qt::LeftButton);
+        QVERIFY(bench.messages.isEmpty());
+        QVERIFY(!form.form2()->isVisible());
+
+        const QImage shown = paperOf(pdf);
+        QVERIFY(!shown.isNull());
+        const double perMm = 96 / 25.4;
+        const QSizeF printable = paper.size(QPageSize::Millimeter) * perMm -
+                                 QSizeF(2 * margin * perMm, 2 * margin * perMm);
+        const double scale = std::min(
+            {1.0, printable.width() / FormSize.width(), printable.height() / FormSize.height()});
+        const QPointF origin(margin * perMm + (printable.width() - FormSize.width() * scale) / 2,
+                             margin * perMm);
+        const auto onPaper = [&](QPoint onForm) { return (origin + onForm * scale).toPoint(); };
+        const auto canvasOnPaper = [&](QPoint onCanvas) {
+            return onPaper(CanvasOnPage + onCanvas);
+        };
+
+        QVERIFY(looksLike(shown.pixel(canvasOnPaper({200, 300})), rgbOf(9))); // the dot
+        QVERIFY(looksLike(shown.pixel(canvasOnPaper({70, 70})), rgbOf(9)));   // the fill
+        QVERIFY(looksLike(shown.pixel(canvasOnPaper({250, 200})), rgbOf(9))); // uncommitted
+        QVERIFY(looksLike(shown.pixel(canvasOnPaper({140, 70})), qRgb(255, 255, 255)));
+        QVERIFY(looksLike(shown.pixel(onPaper({205, 30})), qRgb(192, 192, 192))); // frame
+
+        // The frame's left, right and top edges, found on the paper.
+        const int row = onPaper({0, 300}).y();
+        int left = 0;
+        while (left < shown.width() && isPaper(shown.pixel(left, row)))
+            ++left;
+        int right = shown.width() - 1;
+        while (right > 0 && isPaper(shown.pixel(right, row)))
+            --right;
+        const int column = onPaper({400, 0}).x();
+        int top = 0;
+        while (top < shown.height() && isPaper(shown.pixel(column, top)))
+            ++top;
+        QVERIFY(std::abs(left - onPaper({200, 0}).x()) <= 2);
+        QVERIFY(std::abs(right - onPaper({584, 0}).x()) <= 2);
+        QVERIFY(std::abs(top - onPaper({0, 24}).y()) <= 2);
+    }
+
+    void printingTwicePrintsTheSamePage()
+    {
+        ZedoBench bench;
+        QVERIFY(bench.start(bench::settings({12}, 10, -1)));
+        paintSomething(bench.form());
+        QStringList pdfs;
+        forms::setPrinterSource([&] {
+            pdfs << bench.path(QStringLiteral("page%1.pdf").arg(pdfs.size()));
+            return pdfPrinter(pdfs.last(), QPageSize(QPageSize::A4), 10);
+        });
+        QTest::mouseClick(bench.form().Command3D1, Qt::LeftButton);
+        QTest::mouseClick(bench.form().Command3D1, Qt::LeftButton);
+        QCOMPARE(pdfs.size(), 2);
+        const QImage first = paperOf(pdfs[0]);
+        QVERIFY(!first.isNull());
+        QCOMPARE(paperOf(pdfs[1]), first);
+    }
+
+    void failedPrintIsToldAndThePaintingKept_data()
+    {
+        QTest::addColumn<bool>("printerExists");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("no default printer") << false << "ingen standardskrivare";
+        QTest::newRow("printer refuses the page") << true << "tog inte emot";
+    }
+
+    void failedPrintIsToldAndThePaintingKept()
+    {
+        QFETCH(bool, printerExists);
+        QFETCH(QString, cause);
+        ZedoBench bench;
+        QVERIFY(bench.start(bench::settings({9}, 15, -1)));
+        zedo::Form1 &form = bench.form();
+        paintSomething(form);
+        const QImage painted = form.Picture1->surface();
+        const QString unwritable = bench.path(QStringLiteral("missing/folder/page.pdf"));
+        forms::setPrinterSource([&] {
+            return printerExists ? pdfPrinter(unwritable, QPageSize(QPageSize::A4), 10)
+                                 : forms::printerFor(QPrinterInfo());
+        });
+        if (printerExists)
+            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        QTest::mouseClick(form.Command3D1, Qt::LeftButton);
+
+        QCOMPARE(bench.messages.size(), 1);
+        QVERIFY2(bench.messages[0].startsWith("Det gick inte att skriva ut: ") &&
+                     bench.messages[0].contains(cause),
+                 qPrintable(bench.messages[0]));
+        QVERIFY(bench.errors.isEmpty());
+        QCOMPARE(bench.ends, 0);
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.Picture1->surface(), painted);
+        QCOMPARE(form.Picture1->keptImage().pixel(250, 200), rgbOf(9));
+    }
+
+    void quitEndsAtOnceWithoutUnloading()
+    {
+        ZedoBench bench;
+        QVERIFY(bench.start(bench::settings({9})));
+        QPointer<forms::Backdrop> backdrop;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *found = qobject_cast<forms::Backdrop *>(window))
+                backdrop = found;
+        }
+        QVERIFY(backdrop);
+        QTest::mouseClick(bench.form().Command3D2, Qt::LeftButton);
+        QCOMPARE(bench.ends, 1);
+        QVERIFY(backdrop); // the unload handler has not run
+        QVERIFY(bench.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(TstZedoPrinting)
+#include "tst_zedo_printing.moc"

@@ -1,0 +1,259 @@
+#include "editorbench.h"
+
+#include "checkbox3d.h"
+#include "design.h"
+#include "filelistbox.h"
+#include "imagebox.h"
+#include "label.h"
+#include "line.h"
+#include "optionbutton3d.h"
+#include "panel3d.h"
+#include "vscrollbar.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QStyleFactory>
+#include <QTest>
+
+using bench::EditorBench;
+
+namespace {
+
+QImage shown(QWidget *widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QStringList visibleCells(zedoconf::Form2 &form)
+{
+    QStringList captions;
+    for (forms::Panel3D *cell : form.Panel3D4)
+        if (cell->isVisibleTo(&form))
+            captions << cell->Caption();
+    return captions;
+}
+
+} // namespace
+
+class TstZedoconfForm2 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        forms::installFontSubstitutes();
+    }
+
+    void designStateBeforeLoading()
+    {
+        EditorBench bench;
+        bench.addPicture(QStringLiteral("a.bmp"));
+        zedoconf::Form2 form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Hämta"));
+        QCOMPARE(form.size(), QSize(632, 453));
+        QCOMPARE(visibleCells(form), QStringList({"Färg 1", "Färg 2", "Färg 3"}));
+        QCOMPARE(form.Panel3D4[9]->Caption(), QStringLiteral("Färg 10"));
+        QCOMPARE(form.Panel3D4[4]->BackColor(), QColor(255, 0, 0));
+        QCOMPARE(form.Label3->Caption(), QStringLiteral("3"));
+        QCOMPARE(form.VScroll1->Value(), 3);
+        QVERIFY(form.Option3D1[0]->Value() && !form.Option3D1[1]->Value());
+        QVERIFY(!form.Option3D2[0]->Value() && form.Option3D2[1]->Value());
+        QVERIFY(!form.Option3D2[2]->Value());
+        QVERIFY(form.Check3D1->Value() && !form.Check3D2->Value() && !form.Check3D3->Value());
+        QCOMPARE(form.Line1->BorderWidth(), 10);
+        QVERIFY(form.Text1->text().isEmpty());
+        QVERIFY(!form.Text1->isEnabled());
+        QVERIFY(form.Image1->Picture().isNull());
+        QVERIFY(!form.backdrop());
+    }
+
+    void loadingSelectsThePictureAndPaintsTheCells()
+    {
+        EditorBench bench;
+        bench.addPicture(QStringLiteral("b.bmp"), qRgb(0, 255, 0));
+        bench.addPicture(QStringLiteral("a.bmp"), qRgb(255, 0, 255));
+        QVERIFY(bench.start());
+        zedoconf::Form2 &form = bench.form();
+        QCOMPARE(form.File1->ListIndex(), 0);
+        QCOMPARE(form.Text1->text(), QStringLiteral("a.bmp"));
+        QCOMPARE(form.Image1->Picture().pixel(0, 0), qRgb(255, 0, 255));
+        const QList<QRgb> defaults = {0xFF0000, 0x0000FF, 0x008000, 0xFFFF00, 0x00FF00,
+                                      0x00FFFF, 0x800000, 0x808080, 0xFFFFFF, 0x000000};
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(form.Panel3D4[i]->BackColor().rgb() & 0xFFFFFF, defaults[i]);
+        QCOMPARE(visibleCells(form), QStringList({"Färg 1", "Färg 2", "Färg 3"}));
+        QCOMPARE(form.Label3->Caption(), QStringLiteral("3"));
+        QVERIFY(form.backdrop() && form.backdrop()->isVisible());
+        QVERIFY(form.File1->hasFocus());
+        QVERIFY(bench.errors.isEmpty());
+    }
+
+    // Right of "Färg 3" and below it the cell panel's own colour shows.
+    void hiddenCellsLeaveThePanelBare()
+    {
+        EditorBench bench;
+        bench.addPicture(QStringLiteral("a.bmp"));
+        QVERIFY(bench.start());
+        const QImage image = shown(bench.form().Panel3D5);
+        const QRgb grey = forms::colors::menu;
+        QCOMPARE(image.pixel(forms::twips(1320 + 400), forms::twips(1200 + 400)), grey);
+        QCOMPARE(image.pixel(forms::twips(360 + 400), forms::twips(2160 + 400)), grey);
+        QCOMPARE(image.pixel(forms::twips(360 + 400), forms::twips(1200 + 600)), qRgb(0, 128, 0));
+    }
+
+    // The group panels, not the window, colour what their controls draw round
+    // themselves: no yellow of the window shows inside a group.
+    void controlsOnThePanelsShowNoWindowYellow()
+    {
+        EditorBench bench;
+        bench.addPicture(QStringLiteral("a.bmp"));
+        QVERIFY(bench.start());
+        for (QWidget *panel : {bench.form().Panel3D3, bench.form().Panel3D2}) {
+            const QImage image = shown(panel);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    QVERIFY2(!(c.red() > 150 && c.green() > 150 &&
+                               c.blue() < std::min(c.red(), c.green()) - 40),
+                             qPrintable(QStringLiteral("yellowish at %1,%2").arg(x).arg(y)));
+                }
+        }
+    }
+
+    void countShowsCellsAndDigits_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<int>("cells");
+        QTest::newRow("one up") << QStringList{"up"} << "4" << 4;
+        QTest::newRow("down to 1") << QStringList{"down", "down"} << "1" << 1;
+        QTest::newRow("never below 1") << QStringList(5, "down") << "1" << 1;
+        QTest::newRow("up to 10") << QStringList(7, "up") << "10" << 10;
+        QTest::newRow("never above 10") << QStringList(9, "up") << "10" << 10;
+        QTest::newRow("5 then 2") << QStringList{"up", "up", "down", "down", "down"} << "2" << 2;
+    }
+
+    void countShowsCellsAndDigits()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, digits);
+        QFETCH(int, cells);
+        EditorBench bench;
+        bench.addPicture(QStringLiteral("a.bmp"));
+        QVERIFY(bench.start());
+        bench.run(steps);
+        QCOMPARE(bench.form().Label3->Caption(), digits);
+        QStringList expected;
+        for (int i = 1; i <= cells; ++i)
+            expected << QStringLiteral("Färg %1").arg(i);
+        QCOMPARE(visibleCells(bench.form()), expected);
+    }
+
+    void cellsStepThroughTheColours_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("12 to 13") << QStringList{"cell 0"} << 0 << QColor(255, 0, 255);
+        QTest::newRow("double click 9 to 11")
+            << QStringList{"dblcell 1"} << 1 << QColor(0, 255, 255);
+        QTest::newRow("15 wraps to 0")
+            << QStringList{"up", "up", "up", "up", "up", "up", "cell 8"} << 8 << QColor(0, 0, 0);
+        QTest::newRow("double click 14 to 0")
+            << QStringList{"up", "dblcell 3"} << 3 << QColor(0, 0, 0);
+        QTest::newRow("hidden cell keeps its colour")
+            << QStringList{"up", "up", "cell 4", "down", "down", "down", "up", "up", "up"} << 4
+            << QColor(0, 255, 255);
+    }
+
+    void cellsStepThroughTheColours()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, cell);
+        QFETCH(QColor, color);
+        EditorBench bench;
+        bench.addPicture(QStringLiteral("a.bmp"));
+        QVERIFY(bench.start());
+        bench.run(steps);
+        QCOMPARE(bench.form().Panel3D4[cell]->BackColor(), color);
+        QCOMPARE(shown(bench.form().Panel3D4[cell]).pixel(5, 50), color.rgb());
+    }
+
+    void penOptionsSetTheSampleLine_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("width");
+        QTest::newRow("Smal") << QStringList{"pen 0"} << 5;
+        QTest::newRow("Bred") << QStringList{"pen 2"} << 15;
+        QTest::newRow("Smal, Bred, Mellan") << QStringList{"pen 0", "pen 2", "pen 1"} << 10;
+    }
+
+    void penOptionsSetTheSampleLine()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, width);
+        EditorBench bench;
+        bench.addPicture(QStringLiteral("a.bmp"));
+        QVERIFY(bench.start());
+        bench.run(steps);
+        QCOMPARE(bench.form().Line1->BorderWidth(), width);
+        // The bar, across its middle row on the panel, is that many pixels wide.
+        const QImage image = shown(bench.form().Panel3D7);
+        const int row = forms::twips(1500);
+        int red = 0;
+        for (int x = 0; x < image.width(); ++x)
+            red += image.pixel(x, row) == qRgb(255, 0, 0);
+        QCOMPARE(red, width);
+    }
+
+    void choosingAFileShowsItsNameAndPicture_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRgb>("color");
+        QTest::newRow("click") << QStringList{"pick 2"} << "c.bmp" << qRgb(0, 0, 255);
+        QTest::newRow("keyboard") << QStringList{"key"} << "b.bmp" << qRgb(0, 255, 0);
+        QTest::newRow("keyboard twice") << QStringList{"key", "key"} << "c.bmp" << qRgb(0, 0, 255);
+        QTest::newRow("click back")
+            << QStringList{"pick 1", "pick 0"} << "a.bmp" << qRgb(255, 0, 0);
+    }
+
+    void choosingAFileShowsItsNameAndPicture()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, name);
+        QFETCH(QRgb, color);
+        EditorBench bench;
+        bench.addPicture(QStringLiteral("a.bmp"), qRgb(255, 0, 0));
+        bench.addPicture(QStringLiteral("b.bmp"), qRgb(0, 255, 0));
+        bench.addPicture(QStringLiteral("c.bmp"), qRgb(0, 0, 255));
+        QVERIFY(bench.start());
+        bench.run(steps);
+        QCOMPARE(bench.form().Text1->text(), name);
+        const QImage preview = shown(bench.form().Image1);
+        QCOMPARE(preview.pixel(preview.width() / 2, preview.height() / 2), color);
+        QCOMPARE(preview.pixel(0, 0), qRgb(0, 0, 0)); // the border
+        QCOMPARE(bench.ends, 0);
+    }
+
+    // The name is shown, then the failure is reported; nothing is saved.
+    void aPictureThatCannotBeReadIsReported()
+    {
+        EditorBench bench;
+        bench.addPicture(QStringLiteral("a.bmp"));
+        bench.write(QStringLiteral("b.bmp"), "BM not really a bitmap");
+        bench.write(QStringLiteral("zedo.ini"), "old");
+        QVERIFY(bench.start());
+        bench.run({"pick 1"});
+        QCOMPARE(bench.form().Text1->text(), QStringLiteral("b.bmp"));
+        QCOMPARE(bench.errors.size(), 1);
+        QVERIFY2(bench.errors[0].contains(bench.path(QStringLiteral("b.bmp"))),
+                 qPrintable(bench.errors[0]));
+        QCOMPARE(bench.read(QStringLiteral("zedo.ini")), QByteArray("old"));
+    }
+};
+
+QTEST_MAIN(TstZedoconfForm2)
+#include "tst_zedoconf_form2.moc"

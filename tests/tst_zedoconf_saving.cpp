@@ -1,0 +1,218 @@
+#include "editorbench.h"
+
+#include "design.h"
+
+#include "checkbox3d.h"
+#include "optionbutton3d.h"
+#include "panel3d.h"
+#include "settingsfile.h"
+#include "vscrollbar.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTest>
+
+using bench::EditorBench;
+
+// How the editor ends, or does not: cancelling, closing, a failed save, a
+// folder it cannot start in, and what the colouring program reads back.
+class TstZedoconfSaving : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        forms::installFontSubstitutes();
+    }
+
+    void leavingWithoutSavingTouchesNoFile_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::addColumn<std::optional<QByteArray>>("old");
+        const QByteArray saved("\"b.bmp\"\r\n1\r\n4\r\n5\r\n0\r\n0\r\n0\r\n0\r\n");
+        QTest::newRow("Avbryt, file there") << false << std::optional(saved);
+        QTest::newRow("Avbryt, no file") << false << std::optional<QByteArray>();
+        QTest::newRow("close box, file there") << true << std::optional(saved);
+        QTest::newRow("close box, no file") << true << std::optional<QByteArray>();
+    }
+
+    void leavingWithoutSavingTouchesNoFile()
+    {
+        QFETCH(bool, closeBox);
+        QFETCH(std::optional<QByteArray>, old);
+        EditorBench bench;
+        bench.addPicture(QStringLiteral("a.bmp"));
+        bench.addPicture(QStringLiteral("b.bmp"));
+        if (old)
+            bench.write(QStringLiteral("zedo.ini"), *old);
+        QVERIFY(bench.start());
+        bench.run({"up", "cell 0", "pen 2", "box 2", "pick 1"});
+        if (closeBox) {
+            QVERIFY(bench.form().close());
+            QVERIFY(!bench.form().backdrop()); // unloaded with the window
+            QCOMPARE(bench.ends, 0);
+        } else {
+            bench.run({"cancel"});
+            QCOMPARE(bench.ends, 1);
+        }
+        QCOMPARE(bench.read(QStringLiteral("zedo.ini")), old);
+        QCOMPARE(int(QDir(bench.path(QString())).entryList(QDir::Files | QDir::Hidden).size()),
+                 2 + int(bool(old)));
+    }
+
+    // The adult is told what failed and can mend it: the old file (or what
+    // stands in its place) is untouched and every choice is still there.
+    void aFailedSaveKeepsTheOldFileAndTheEditorOpen_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<bool>("iniIsAFolder");
+        QTest::newRow("zedo.ini is a folder") << "b.bmp" << true;
+        QTest::newRow("picture name holds a double quote") << "b\"c.bmp" << false;
+    }
+
+    void aFailedSaveKeepsTheOldFileAndTheEditorOpen()
+    {
+        QFETCH(QString, picture);
+        QFETCH(bool, iniIsAFolder);
+        EditorBench bench;
+        bench.addPicture(QStringLiteral("a.bmp"));
+        bench.addPicture(picture);
+        const QString ini = bench.path(QStringLiteral("zedo.ini"));
+        const QByteArray old("\"a.bmp\"\r\n1\r\n4\r\n5\r\n0\r\n0\r\n0\r\n0\r\n");
+        if (iniIsAFolder) {
+            QVERIFY(QDir().mkdir(ini));
+            bench.write(QStringLiteral("zedo.ini/keep.txt"), "kept");
+        } else {
+            bench.write(QStringLiteral("zedo.ini"), old);
+        }
+        QVERIFY(bench.start());
+        bench.run({"up", "up", "dblcell 4", "pen 0", "tool 1", "box 1", "box 3", "pick 1", "ok"});
+
+        QCOMPARE(bench.ends, 0);
+        QVERIFY(bench.form().isVisible());
+        QCOMPARE(bench.messages.size(), 1);
+        QVERIFY2(bench.messages[0].contains(QStringLiteral("Avbryt")),
+                 qPrintable(bench.messages[0]));
+        QVERIFY2(bench.messages[0].contains(iniIsAFolder ? QDir::toNativeSeparators(ini) : picture),
+                 qPrintable(bench.messages[0]));
+        if (iniIsAFolder)
+            QCOMPARE(bench.read(QStringLiteral("zedo.ini/keep.txt")), QByteArray("kept"));
+        else
+            QCOMPARE(bench.read(QStringLiteral("zedo.ini")), old);
+        QCOMPARE(int(QDir(bench.path(QString())).entryList(QDir::Files | QDir::Hidden).size()),
+                 iniIsAFolder ? 2 : 3); // no half-written file left beside it
+
+        // The cause mended, a second "OK" saves exactly what was chosen.
+        if (iniIsAFolder)
+            QVERIFY(QDir(ini).removeRecursively());
+        else
+            bench.run({"pick 0"});
+        bench.run({"ok"});
+        QCOMPARE(bench.ends, 1);
+        QCOMPARE(bench.read(QStringLiteral("zedo.ini")).value_or("(no file)"),
+                 QByteArray((iniIsAFolder ? "\"b.bmp\"" : "\"a.bmp\"") +
+                            QByteArray("\r\n5\r\n12\r\n9\r\n2\r\n14\r\n12\r\n5\r\n0\r\n0\r\n0\r\n"
+                                       "-1\r\n")));
+    }
+
+    void noPictureToStartWith_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QByteArray>("firstBytes");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("empty folder") << QStringList() << QByteArray() << QString();
+        QTest::newRow("no bitmap among other files")
+            << QStringList{"notes.txt", "bild.png"} << QByteArray("x") << QString();
+        QTest::newRow("first bitmap damaged")
+            << QStringList{"a.bmp", "b.bmp"} << QByteArray("BM damaged") << "a.bmp";
+        QTest::newRow("first bitmap empty")
+            << QStringList{"a.bmp", "b.bmp"} << QByteArray() << "a.bmp";
+    }
+
+    // The load fails, naming the folder or the file, before the window shows.
+    void noPictureToStartWith()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QByteArray, firstBytes);
+        QFETCH(QString, named);
+        EditorBench bench;
+        for (const QString &name : names)
+            bench.addPicture(name);
+        if (!names.isEmpty())
+            bench.write(names[0], firstBytes);
+        const std::optional<QString> failure = bench.load();
+        QVERIFY(failure);
+        const QString path = QDir::toNativeSeparators(bench.path(named));
+        QVERIFY2(failure->contains(named.isEmpty() ? QDir::toNativeSeparators(QDir::currentPath())
+                                                   : path),
+                 qPrintable(*failure));
+        QVERIFY(!bench.form().isVisible());
+        QVERIFY(!bench.read(QStringLiteral("zedo.ini")));
+    }
+
+    void backdropCoversTheScreenBehindTheWindow()
+    {
+        EditorBench bench;
+        bench.addPicture(QStringLiteral("a.bmp"));
+        QVERIFY(bench.start());
+        zedoconf::Form1 *backdrop = bench.form().backdrop();
+        QVERIFY(backdrop && backdrop->isVisible());
+        QCOMPARE(backdrop->geometry(), QGuiApplication::primaryScreen()->geometry());
+        QCOMPARE(backdrop->grab().toImage().pixel(3, 3), qRgb(0, 0, 0));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        // Centred, up to the few pixels of a frame the system may add.
+        const QPoint offCentre = bench.form().geometry().center() - screen.center();
+        QVERIFY2(offCentre.manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+
+        bench::click(backdrop, QPoint(3, 3));
+        QTRY_VERIFY(bench.form().isActiveWindow());
+    }
+
+    // What the colouring program reads, field by field in file order.
+    void theColouringProgramReadsWhatWasChosen_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QList<int>>("values");
+        QTest::newRow("defaults") << "a.bmp" << QStringList{}
+                                  << QList<int>{3, 12, 9, 2, 10, -1, -1, 0, 0};
+        QTest::newRow("one colour, Smal, Rita, no buttons")
+            << "a.bmp" << QStringList{"down", "down", "cell 0", "pen 0", "tool 1", "box 1"}
+            << QList<int>{1, 13, 5, 0, 0, 0, 0};
+        QTest::newRow("ten colours, every button")
+            << "ängel, på ö.bmp" << QStringList(7, "up") + QStringList{"box 2", "box 3", "pen 2"}
+            << QList<int>{10, 12, 9, 2, 14, 10, 11, 4, 8, 15, 0, 15, -1, -1, -1, -1};
+    }
+
+    void theColouringProgramReadsWhatWasChosen()
+    {
+        QFETCH(QString, picture);
+        QFETCH(QStringList, steps);
+        QFETCH(QList<int>, values);
+        EditorBench bench;
+        bench.addPicture(picture);
+        QVERIFY(bench.start());
+        bench.run(steps + QStringList{"ok"});
+        QCOMPARE(bench.ends, 1);
+
+        core::SettingsReader reader(core::SettingsFileName);
+        QCOMPARE(reader.readString(QStringLiteral("PicturePath")), picture);
+        QList<int> read{reader.readInteger(QStringLiteral("ColorCount"))};
+        for (int i = 0; i < read[0]; ++i)
+            read << reader.readInteger(QStringLiteral("Colors"));
+        for (const char *field :
+             {"PenWidth", "StartInFillMode", "ShowQuit", "ShowPrint", "ShowToolToggle"})
+            read << reader.readInteger(QString::fromLatin1(field));
+        QCOMPARE(read, values);
+    }
+};
+
+QTEST_MAIN(TstZedoconfSaving)
+#include "tst_zedoconf_saving.moc"

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "backdrop.h"
+
+namespace zedo {
+
+// The black window that covers the screen behind the main window.
+using back = forms::Backdrop;
+
+} // namespace zedo

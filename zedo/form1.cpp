@@ -1,0 +1,251 @@
+#include "form1.h"
+
+#include "colortable.h"
+#include "commandbutton3d.h"
+#include "error.h"
+#include "form2.h"
+#include "picturebox.h"
+#include "pictureloader.h"
+#include "printing.h"
+#include "raster.h"
+#include "runtime.h"
+#include "settingsfile.h"
+#include "shape.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace zedo {
+
+namespace {
+
+// The order in which a press on the palette tries the sixteen colours; each
+// colour index is tried against the colour shown under the pointer.
+constexpr std::array<int, core::ColorIndexCount> PickOrder = {12, 9, 2, 14, 10, 11, 4, 8,
+                                                              15, 0, 1, 3,  5,  6,  7, 13};
+
+// Where ArrangePalette puts the swatches of one column, in twips of the
+// palette box. Without a size the swatches keep their design size.
+struct PaletteLayout
+{
+    int left;
+    int firstTop;
+    int step;
+    std::optional<int> size;
+};
+
+// Halves go to the even neighbour, as coordinates are rounded everywhere.
+int nearest(double value)
+{
+    return int(std::nearbyint(value));
+}
+
+// The swatch loop counts up to ColorCount - 1, a 16-bit number like
+// ColorCount itself, and there are only ten swatches.
+void checkColorCount(qint16 count, int swatches)
+{
+    const auto fail = [](const QString &what) {
+        const QString file =
+            QDir::toNativeSeparators(QFileInfo(core::SettingsFileName).absoluteFilePath());
+        throw core::Error(
+            QStringLiteral("Fel i inställningsfilen %1, fältet ColorCount: %2.").arg(file, what));
+    };
+    if (count > swatches)
+        fail(QStringLiteral("%1 färger går inte att visa, det finns bara %2 färgrutor")
+                 .arg(count)
+                 .arg(swatches));
+    if (count == std::numeric_limits<qint16>::min())
+        fail(QStringLiteral("talet %1 är för litet").arg(count));
+}
+
+} // namespace
+
+Form1::~Form1() = default;
+
+Form2 *Form1::form2()
+{
+    if (!m_form2)
+        m_form2 = std::make_unique<Form2>();
+    return m_form2.get();
+}
+
+void Form1::Form_Load()
+{
+    m_back = std::make_unique<back>();
+    m_back->showMaximized();
+    m_back->keepBehind(this);
+    ReadSettings();
+    ArrangePalette();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    QWidget::closeEvent(event);
+}
+
+void Form1::Form_Unload()
+{
+    m_back.reset();
+    m_form2.reset();
+}
+
+// Each value takes effect as soon as it is read, so a fault in the file stops
+// the program with everything before it applied. The file closes on return.
+void Form1::ReadSettings()
+{
+    core::SettingsReader file(core::SettingsFileName);
+    Picture1->setPicture(core::LoadPicture(file.readString(QStringLiteral("PicturePath"))));
+    ColorCount = file.readInteger(QStringLiteral("ColorCount"));
+    checkColorCount(ColorCount, int(Shape1.size()));
+    for (int i = 0; i < ColorCount; ++i) {
+        const qint16 c = file.readInteger(QStringLiteral("Colors(%1)").arg(i));
+        Shape1[i]->setVisible(true);
+        Shape1[i]->setFillColor(core::QBColor(c));
+    }
+    Picture1->setFillColor(Shape1[0]->FillColor());
+    Picture1->setForeColor(Shape1[0]->FillColor());
+    Picture1->setDrawWidth(file.readInteger(QStringLiteral("PenWidth")));
+    FillMode = file.readInteger(QStringLiteral("StartInFillMode"));
+    if (FillMode == 0) {
+        Command3D3->setPicture(Picture3->picture());
+        Command3D3->setCaption(QStringLiteral("Rita"));
+    }
+    Command3D2->setVisible(file.readInteger(QStringLiteral("ShowQuit")) != 0);
+    Command3D1->setVisible(file.readInteger(QStringLiteral("ShowPrint")) != 0);
+    Command3D3->setVisible(file.readInteger(QStringLiteral("ShowToolToggle")) != 0);
+}
+
+// One to five colours stand in one column, larger the fewer they are; six or
+// more keep the design grid.
+void Form1::ArrangePalette()
+{
+    PaletteLayout layout;
+    if (ColorCount < 3)
+        layout = {100, 400, 3000, 2200};
+    else if (ColorCount < 4)
+        layout = {270, 70, 2100, 1850};
+    else if (ColorCount < 5)
+        layout = {540, 30, 1550, 1400};
+    else if (ColorCount < 6)
+        layout = {600, 30, 1240, std::nullopt};
+    else
+        return;
+    int top = layout.firstTop;
+    for (int i = 0; i < ColorCount; ++i) {
+        Shape1[i]->setTop(top);
+        Shape1[i]->setLeft(layout.left);
+        if (layout.size) {
+            Shape1[i]->setWidth(*layout.size);
+            Shape1[i]->setHeight(*layout.size);
+        }
+        top += layout.step;
+    }
+}
+
+// Every button picks; a colour outside the sixteen picks nothing.
+void Form1::Picture2_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
+{
+    const std::optional<core::ColorValue> shown = Picture2->Point(X, Y);
+    if (!shown)
+        return;
+    for (int k : PickOrder) {
+        if (*shown == core::QBColor(k)) {
+            Picture1->setForeColor(core::QBColor(k));
+            Picture1->setFillColor(core::QBColor(k));
+            return;
+        }
+    }
+}
+
+// Both copies take the page picture's size, so paint below it on the taller
+// canvas is never kept.
+void Form1::CopyCanvasToPage()
+{
+    QImage &page = form2()->Picture1->hDC();
+    const int width = nearest(form2()->Picture1->ScaleWidth());
+    const int height = nearest(form2()->Picture1->ScaleHeight());
+    const QImage &canvas = Picture1->hDC();
+    core::BitBlt(page, 0, 0, width, height, canvas, 0, 0);
+}
+
+void Form1::CopyPageToCanvas()
+{
+    QImage &canvas = Picture1->hDC();
+    const int width = nearest(form2()->Picture1->ScaleWidth());
+    const int height = nearest(form2()->Picture1->ScaleHeight());
+    const QImage &page = form2()->Picture1->hDC();
+    core::BitBlt(canvas, 0, 0, width, height, page, 0, 0);
+}
+
+// What the screen shows goes to the print page and from there into the
+// canvas's kept image.
+void Form1::CommitCanvas()
+{
+    CopyCanvasToPage();
+    Picture1->setAutoRedraw(true);
+    CopyPageToCanvas();
+    Picture1->setAutoRedraw(false);
+}
+
+void Form1::Picture1_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
+{
+    if (FillMode != 0) {
+        core::FloodFill(Picture1->hDC(), nearest(X), nearest(Y), qRgb(0, 0, 0),
+                        core::toRgb(Picture1->FillColor()));
+    } else {
+        PenDown = -1;
+        Picture1->PSet(X, Y);
+    }
+    CommitCanvas();
+}
+
+void Form1::Picture1_MouseMove(int /*Button*/, int /*Shift*/, float X, float Y)
+{
+    if (PenDown)
+        Picture1->PSet(X, Y);
+}
+
+void Form1::Picture1_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
+{
+    PenDown = 0;
+    CommitCanvas();
+}
+
+void Form1::Command3D3_Click()
+{
+    if (FillMode == -1) {
+        FillMode = 0;
+        Command3D3->setPicture(Picture3->picture());
+        Command3D3->setCaption(QStringLiteral("Rita"));
+    } else {
+        FillMode = -1;
+        Command3D3->setPicture(Picture4->picture());
+        Command3D3->setCaption(QStringLiteral("Måla"));
+    }
+}
+
+// A print that fails says why and leaves the painting as it is: the child
+// can go on and the adult can try again.
+void Form1::Command3D1_Click()
+{
+    CommitCanvas();
+    try {
+        const std::unique_ptr<QPrinter> printer = forms::DefaultPrinter();
+        forms::PrintForm(form2(), *printer);
+    } catch (const core::Error &error) {
+        forms::MsgBox(error.message());
+    }
+}
+
+void Form1::Command3D2_Click()
+{
+    forms::End();
+}
+
+} // namespace zedo

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+namespace forms {
+class Panel3D;
+class PictureBox;
+} // namespace forms
+
+namespace zedo {
+
+// The print page: a window that is never shown. Its page picture always holds
+// the latest painting of the canvas, and the whole window is what is printed.
+class Form2 : public QWidget
+{
+    Q_OBJECT
+public:
+    Form2();
+
+    forms::Panel3D *Panel3D2 = nullptr;
+    forms::PictureBox *Picture1 = nullptr;
+};
+
+} // namespace zedo

@@ -1,0 +1,28 @@
+#include "error.h"
+#include "design.h"
+#include "form1.h"
+#include "runtime.h"
+
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Krumelo"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    forms::installFontSubstitutes();
+
+    std::unique_ptr<zedo::Form1> form1;
+    try {
+        form1 = std::make_unique<zedo::Form1>();
+        form1->Form_Load();
+    } catch (const core::Error &error) {
+        forms::reportError(error.message());
+        return 1;
+    }
+    // The backdrop is already up, so the main window opens on top of it.
+    form1->show();
+    return QApplication::exec();
+}
