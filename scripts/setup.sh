@@ -6,10 +6,11 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev clang-format
   qt6-base-dev
+  libbenchmark-dev libx11-dev
   xvfb xauth xdotool x11-utils imagemagick
   cups printer-driver-cups-pdf poppler-utils
   fonts-liberation2 fonts-dejavu-core
-  desktop-file-utils
+  desktop-file-utils dpkg-dev
 )
 
 missing=()

@@ -3,13 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <vector>
 
 namespace core {
 
 namespace {
-
-constexpr QRgb RgbMask = 0x00FFFFFF;
 
 void ensureRgb32(QImage &image)
 {
@@ -17,9 +14,17 @@ void ensureRgb32(QImage &image)
         image = image.convertToFormat(QImage::Format_RGB32);
 }
 
-QRgb *rowOf(uchar *bits, qsizetype bytesPerLine, int y)
+// Rows that fill both images from edge to edge lie end to end in memory, so
+// one copy takes them all: the commit copies the page that way, twice a click.
+void copyRows(uchar *to, qsizetype toStride, const uchar *from, qsizetype fromStride,
+              qsizetype rowBytes, int rows)
 {
-    return reinterpret_cast<QRgb *>(bits + y * bytesPerLine);
+    if (rowBytes == toStride && rowBytes == fromStride) {
+        std::memcpy(to, from, std::size_t(rowBytes) * rows);
+        return;
+    }
+    for (int row = 0; row < rows; ++row)
+        std::memcpy(to + row * toStride, from + row * fromStride, std::size_t(rowBytes));
 }
 
 } // namespace
@@ -42,69 +47,12 @@ void BitBlt(QImage &dest, int x, int y, int width, int height, const QImage &src
                             .intersected(source.rect().translated(x - xSrc, y - ySrc));
     if (block.isEmpty())
         return;
-    uchar *bits = dest.bits();
-    const std::size_t rowBytes = std::size_t(block.width()) * sizeof(QRgb);
-    for (int row = block.top(); row <= block.bottom(); ++row) {
-        const auto *from = reinterpret_cast<const QRgb *>(source.constScanLine(row - y + ySrc));
-        std::memcpy(rowOf(bits, dest.bytesPerLine(), row) + block.left(),
-                    from + block.left() - x + xSrc, rowBytes);
-    }
-}
-
-void FloodFill(QImage &image, int x, int y, QRgb border, QRgb fill)
-{
-    if (!image.rect().contains(x, y))
-        return;
-    ensureRgb32(image);
-    uchar *bits = image.bits();
-    const qsizetype bpl = image.bytesPerLine();
-    const int width = image.width();
-    const int height = image.height();
-
-    // Filled pixels are first marked with the fill colour at alpha 0, which no
-    // pixel of an RGB32 image has. The mark tells filled pixels from pixels
-    // that merely had the fill colour already, without a second image the size
-    // of the whole surface.
-    const QRgb borderRgb = border & RgbMask;
-    const QRgb mark = fill & RgbMask;
-    const auto open = [&](QRgb pixel) { return (pixel & RgbMask) != borderRgb && pixel != mark; };
-
-    struct Span
-    {
-        int left, right, y;
-    };
-    std::vector<Span> filled;
-    std::vector<QPoint> seeds{{x, y}};
-    while (!seeds.empty()) {
-        const QPoint seed = seeds.back();
-        seeds.pop_back();
-        QRgb *line = rowOf(bits, bpl, seed.y());
-        if (!open(line[seed.x()]))
-            continue;
-        int left = seed.x();
-        int right = seed.x();
-        while (left > 0 && open(line[left - 1]))
-            --left;
-        while (right < width - 1 && open(line[right + 1]))
-            ++right;
-        std::fill(line + left, line + right + 1, mark);
-        filled.push_back({left, right, seed.y()});
-        // One seed for each run of open pixels above and below the span.
-        for (int ny : {seed.y() - 1, seed.y() + 1}) {
-            if (ny < 0 || ny >= height)
-                continue;
-            const QRgb *next = rowOf(bits, bpl, ny);
-            for (int i = left; i <= right; ++i) {
-                if (open(next[i]) && (i == left || !open(next[i - 1])))
-                    seeds.push_back({i, ny});
-            }
-        }
-    }
-    const QRgb opaqueFill = fill | 0xFF000000;
-    for (const Span &span : filled) {
-        QRgb *line = rowOf(bits, bpl, span.y);
-        std::fill(line + span.left, line + span.right + 1, opaqueFill);
-    }
+    const qsizetype pixelBytes = sizeof(QRgb);
+    uchar *to = dest.bits() + block.top() * dest.bytesPerLine() + block.left() * pixelBytes;
+    const uchar *from =
+        source.constScanLine(block.top() - y + ySrc) + (block.left() - x + xSrc) * pixelBytes;
+    copyRows(to, dest.bytesPerLine(), from, source.bytesPerLine(), block.width() * pixelBytes,
+             block.height());
 }
 
 QRect PSet(QImage &image, double x, double y, int width, QRgb color)

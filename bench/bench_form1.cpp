@@ -1,0 +1,173 @@
+// How fast the main window of the colouring program answers the child: a
+// press of the fill tool up to the repainted canvas, the commit of a release,
+// and the dots of a stroke, with how much of the window each dot repaints.
+// The window runs on the offscreen platform (unless QT_QPA_PLATFORM says
+// otherwise), where showing what was painted costs nothing; on a real screen
+// the flush of the repainted rectangle comes on top.
+#include "design.h"
+#include "form1.h"
+#include "picturebox.h"
+#include "settingsfile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <memory>
+
+namespace {
+
+// Where a press fills the whole background of the default page.
+constexpr QPoint Background(5, 5);
+
+// Adds up the pixels that every widget of the program repaints.
+class PaintCounter : public QObject
+{
+public:
+    qint64 pixels = 0;
+    qint64 events = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++events;
+            for (const QRect &rect : static_cast<QPaintEvent *>(event)->region())
+                pixels += qint64(rect.width()) * rect.height();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// The main window on the default page, loaded from its own folder and shown.
+class Window
+{
+public:
+    Window(qint16 penWidth, bool fillMode) : m_previousDir(QDir::currentPath())
+    {
+        QDir::setCurrent(m_dir.path());
+        QFile::copy(QStringLiteral(KRUMELO_SOURCE_DIR "/resources/page.bmp"),
+                    QStringLiteral("page.bmp"));
+        core::ZedoSettings settings;
+        settings.PicturePath = QStringLiteral("page.bmp");
+        settings.Colors = {12, 9, 2};
+        settings.PenWidth = penWidth;
+        settings.StartInFillMode = fillMode ? -1 : 0;
+        core::WriteSettings(core::SettingsFileName, settings);
+        form = std::make_unique<zedo::Form1>();
+        form->Form_Load();
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            qFatal("the main window did not show");
+        repaint();
+    }
+    ~Window()
+    {
+        form.reset();
+        QDir::setCurrent(m_previousDir);
+    }
+
+    // The mouse event as the window system delivers it to the canvas.
+    void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+    {
+        forms::PictureBox *canvas = form->Picture1;
+        QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &event);
+    }
+
+    // What the event loop does next, the repaint the handlers asked for
+    // among it: every event posted meanwhile, then what the platform has.
+    static void repaint() { QCoreApplication::processEvents(); }
+
+    std::unique_ptr<zedo::Form1> form;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previousDir;
+};
+
+double secondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// A press of the fill tool on the background, from the event to the
+// repainted canvas: the fill, the commit and the repaint. The colour changes
+// each time, so every press paints the whole area anew.
+void BM_FillPressToRepaint(benchmark::State &state)
+{
+    Window window(10, true);
+    int round = 0;
+    for (auto _ : state) {
+        window.form->Picture1->setFillColor(round++ % 2 ? 0x0000FF : 0xFF0000);
+        window.send(QEvent::MouseButtonPress, Background, Qt::LeftButton, Qt::LeftButton);
+        Window::repaint();
+    }
+    window.send(QEvent::MouseButtonRelease, Background, Qt::LeftButton, Qt::NoButton);
+}
+
+// A release: the commit alone, timed without the repaint that follows it.
+void BM_ReleaseCommit(benchmark::State &state)
+{
+    Window window(10, true);
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        window.send(QEvent::MouseButtonRelease, Background, Qt::LeftButton, Qt::NoButton);
+        state.SetIterationTime(secondsSince(start));
+        Window::repaint();
+    }
+}
+
+// The dots of a stroke of the widest pen, each from its mouse move to the
+// repainted dot, with the pixels repainted per dot as a counter.
+void BM_StrokeDot(benchmark::State &state)
+{
+    Window window(15, false);
+    window.send(QEvent::MouseButtonPress, QPoint(20, 20), Qt::LeftButton, Qt::LeftButton);
+    Window::repaint();
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    int step = 0;
+    for (auto _ : state) {
+        const QPoint at(20 + step % 300, 20 + (step / 300 * 7) % 380);
+        step += 3;
+        window.send(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        Window::repaint();
+    }
+    qApp->removeEventFilter(&counter);
+    window.send(QEvent::MouseButtonRelease, QPoint(20, 20), Qt::LeftButton, Qt::NoButton);
+    const double dots = double(state.iterations());
+    state.counters["repainted_px_per_dot"] = double(counter.pixels) / dots;
+    state.counters["paints_per_dot"] = double(counter.events) / dots;
+    state.counters["window_px"] = double(window.form->width()) * window.form->height();
+}
+
+} // namespace
+
+BENCHMARK(BM_FillPressToRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReleaseCommit)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StrokeDot)->Unit(benchmark::kMicrosecond);
+
+// The application is made as the program makes it, after the benchmark
+// options are taken out of the command line.
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    forms::installFontSubstitutes();
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
