@@ -161,6 +161,38 @@ private slots:
         QCOMPARE(up[0][0].toInt(), 2);
     }
 
+    // At a device pixel ratio of 2 the pointer on the right half of a pixel
+    // arrives as x.5; the dot and the fill must still start from that pixel.
+    void pointerBetweenPixelsGivesThePixelUnderIt_data()
+    {
+        scaleUnitGivesMouseCoordinatesAndScaleSize_data();
+    }
+
+    void pointerBetweenPixelsGivesThePixelUnderIt()
+    {
+        QFETCH(PictureBox::ScaleUnit, unit);
+        QFETCH(double, perPixel);
+        PictureBox box;
+        box.setScaleUnit(unit);
+        box.resize(50, 40);
+        QSignalSpy down(&box, &PictureBox::MouseDown);
+        QSignalSpy move(&box, &PictureBox::MouseMove);
+        QSignalSpy up(&box, &PictureBox::MouseUp);
+        const QPointF between(7.5, 9.75);
+        const auto send = [&](QEvent::Type type, Qt::MouseButton button) {
+            QMouseEvent event(type, between, box.mapToGlobal(between), button, button, {});
+            QCoreApplication::sendEvent(&box, &event);
+        };
+        send(QEvent::MouseButtonPress, Qt::LeftButton);
+        send(QEvent::MouseMove, Qt::NoButton);
+        send(QEvent::MouseButtonRelease, Qt::LeftButton);
+        for (const QSignalSpy *spy : {&down, &move, &up}) {
+            QCOMPARE(spy->size(), 1);
+            QCOMPARE(spy->at(0)[2].toFloat(), float(7 * perPixel));
+            QCOMPARE(spy->at(0)[3].toFloat(), float(9 * perPixel));
+        }
+    }
+
     void pointReadsWhatIsShownShapesIncluded()
     {
         PictureBox box;

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace forms {
 
 namespace {
@@ -20,6 +22,15 @@ int shiftCode(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
            (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+// The box's pixel under the pointer, in the scale unit. On a screen with more
+// device pixels to the box's pixel the pointer lies between whole pixels, and
+// a dot or a fill must still start from the pixel it points at.
+QPointF pixelUnder(const QMouseEvent *event, double perPixel)
+{
+    return {std::floor(event->position().x()) * perPixel,
+            std::floor(event->position().y()) * perPixel};
 }
 
 } // namespace
@@ -157,10 +168,9 @@ void PictureBox::showEvent(QShowEvent *event)
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
 {
-    const double perPixel = unitsPerPixel();
-    emit MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
-                   float(event->position().x() * perPixel),
-                   float(event->position().y() * perPixel));
+    const QPointF pixel = pixelUnder(event, unitsPerPixel());
+    emit MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), float(pixel.x()),
+                   float(pixel.y()));
 }
 
 // The second press of a double click is a press like any other.
@@ -171,17 +181,16 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent *event)
 
 void PictureBox::mouseMoveEvent(QMouseEvent *event)
 {
-    const double perPixel = unitsPerPixel();
-    emit MouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()),
-                   float(event->position().x() * perPixel),
-                   float(event->position().y() * perPixel));
+    const QPointF pixel = pixelUnder(event, unitsPerPixel());
+    emit MouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), float(pixel.x()),
+                   float(pixel.y()));
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    const double perPixel = unitsPerPixel();
-    emit MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()),
-                 float(event->position().x() * perPixel), float(event->position().y() * perPixel));
+    const QPointF pixel = pixelUnder(event, unitsPerPixel());
+    emit MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), float(pixel.x()),
+                 float(pixel.y()));
 }
 
 } // namespace forms

@@ -1,0 +1,247 @@
+# shellcheck shell=bash disable=SC2046,SC2034
+# (design points are passed on as two words; the names are for the scripts)
+# Shared by the end-to-end tests: a private X server, the programs started in a
+# fresh folder, the mouse driven at points of the window designs, and checks on
+# screenshots, files and exits. Every wait polls with a deadline; none is a
+# bare sleep.
+# Source it from a bash script that has `set -euo pipefail`. The points of the
+# windows are in designs.sh, the checks of printed pages in paper.sh.
+
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_TIMEOUT=${E2E_TIMEOUT:-30}   # seconds any single wait may take
+E2E_PIDS=()
+WORK=$(mktemp -d /tmp/krumelo-e2e.XXXXXX)
+
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# No session bus here; Qt would only complain about it.
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+unset QT_QPA_PLATFORM
+
+cleanup() {
+  local pid
+  for pid in "${E2E_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  # Nothing the test started outlives it.
+  for pid in "${E2E_PIDS[@]}"; do
+    wait "$pid" 2>/dev/null || true
+  done
+  # Screenshots stay for a failed run, so the reason can be looked at.
+  if [ "${E2E_FAILED:-0}" = 1 ]; then
+    echo "e2e: files of the failed run kept in $WORK" >&2
+  else
+    rm -rf "$WORK"
+  fi
+}
+trap cleanup EXIT
+# Stopped from outside (a test timeout), it still cleans up.
+trap 'E2E_FAILED=1; exit 1' TERM INT
+
+fail() {
+  E2E_FAILED=1
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+note() { echo "--- $*"; }
+
+# Polls COMMAND... every 0.1 s until it succeeds; fails with WHAT after the
+# deadline.
+wait_for() {
+  local what=$1
+  shift
+  local end=$((SECONDS + E2E_TIMEOUT))
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || fail "waited ${E2E_TIMEOUT}s for $what"
+    sleep 0.1
+  done
+}
+
+# start_xvfb [WIDTHxHEIGHT]: a private X server on the first free display;
+# DISPLAY is set to it and it ends with the script. Without -noreset the
+# server would start afresh whenever its last client leaves, and a program
+# starting just then would find no display.
+start_xvfb() {
+  local screen=${1:-1280x1024} dfile
+  dfile=$(mktemp "$WORK/display.XXXXXX")
+  Xvfb -displayfd 3 -noreset -screen 0 "${screen}x24" -nolisten tcp \
+    3>"$dfile" >>"$WORK/xvfb.log" 2>&1 &
+  E2E_PIDS+=($!)
+  wait_for "Xvfb to choose a display" test -s "$dfile"
+  DISPLAY=":$(head -1 "$dfile")"
+  export DISPLAY
+  note "Xvfb on $DISPLAY ($screen)"
+}
+
+# start_program NAME [ENV=VALUE...] COMMAND [ARG...]: runs it in $WORK (its
+# current folder) in the background; its pid goes to APP_PID, its output to
+# $WORK/NAME.out.
+start_program() {
+  local name=$1
+  shift
+  (cd "$WORK" && exec env "$@" >"$WORK/$name.out" 2>&1) &
+  APP_PID=$!
+  E2E_PIDS+=("$APP_PID")
+}
+
+# The id of the mapped window with that exact title and width, if any.
+visible_window() {
+  local title=$1 width=$2 id
+  for id in $(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    if [ "$WIDTH" = "$width" ]; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# wait_window TITLE WIDTH: waits until that window is mapped and has painted;
+# sets WID and its place and size WX, WY, WW, WH (device pixels).
+wait_window() {
+  local title=$1 width=$2
+  wait_for "the window \"$title\"" visible_window "$title" "$width" >/dev/null
+  WID=$(visible_window "$title" "$width")
+  eval "$(xdotool getwindowgeometry --shell "$WID")"
+  WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
+  # The backdrop is black and the windows' top-left panels are grey: once
+  # that corner is not black, the window has painted.
+  wait_for "the first paint of \"$title\"" not_black $(at 4 4)
+  note "window \"$title\" $WID at $WX,$WY size ${WW}x$WH"
+}
+
+# message_box TITLE: the id of a mapped window with that title that is neither
+# the window found last (WID) nor a backdrop covering the screen.
+message_box() {
+  local id screen_width
+  screen_width=$(xdotool getdisplaygeometry | cut -d' ' -f1)
+  for id in $(xdotool search --onlyvisible --name "^${1}\$" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    if [ "$id" != "${WID:-}" ] && [ "$WIDTH" != "$screen_width" ]; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# backdrop PROGRAM: whether a window of that program covers the whole screen.
+backdrop() {
+  local id screen
+  screen=$(xdotool getdisplaygeometry | tr ' ' x)
+  for id in $(xdotool search --onlyvisible --class "^${1}\$" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [ "${WIDTH}x$HEIGHT" != "$screen" ] || return 0
+  done
+  return 1
+}
+
+not_black() { [ "$(root_pixel "$1" "$2")" != 000000 ]; }
+
+# screenshot FILE: the whole screen.
+screenshot() { import -window root "png:$1"; }
+
+# pixel FILE X Y: the colour at (X, Y) as RRGGBB.
+pixel() { /usr/bin/convert "$1" -format "%[hex:p{$2,$3}]" info:; }
+
+root_pixel() {
+  screenshot "$WORK/probe.png"
+  pixel "$WORK/probe.png" "$1" "$2"
+}
+
+# Points of a window are given in its design pixels (twips / 15), from the
+# top-left corner of its client area; SCALE is the device pixel ratio.
+SCALE=1
+at() { echo $((WX + SCALE * $1)) $((WY + SCALE * $2)); }
+
+click() {
+  xdotool mousemove $(at "$1" "$2") click 1
+}
+
+# drag X1 Y1 X2 Y2 [STEPS]: presses at the first point, moves in a straight
+# line to the second and lets go there.
+drag() {
+  local x1=$1 y1=$2 x2=$3 y2=$4 steps=${5:-10} i
+  xdotool mousemove $(at "$x1" "$y1") mousedown 1
+  for ((i = 1; i <= steps; i++)); do
+    xdotool mousemove $(at $((x1 + (x2 - x1) * i / steps)) $((y1 + (y2 - y1) * i / steps)))
+  done
+  xdotool mouseup 1
+}
+
+# expect_pixel X Y RRGGBB [WHAT]: waits until the window shows that colour at
+# the design point.
+expect_pixel() {
+  local x=$1 y=$2 want=$3 what=${4:-"($1,$2)"}
+  if ! E2E_TIMEOUT=${E2E_PIXEL_TIMEOUT:-10} wait_for_quietly root_pixel_is $(at "$x" "$y") "$want"; then
+    fail "$what: expected $want, the screen shows $(root_pixel $(at "$x" "$y"))"
+  fi
+}
+
+root_pixel_is() { [ "$(root_pixel "$1" "$2")" = "$3" ]; }
+
+# expect_not_pixel X Y RRGGBB [WHAT]: the window shows any other colour there.
+expect_not_pixel() {
+  local shown
+  shown=$(root_pixel $(at "$1" "$2"))
+  [ "$shown" != "$3" ] || fail "${4:-"($1,$2)"}: the screen still shows $3"
+}
+
+# Like wait_for, but returns 1 instead of failing, for callers with their own
+# message.
+wait_for_quietly() {
+  local end=$((SECONDS + E2E_TIMEOUT))
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.1
+  done
+}
+
+# wait_exit PID: waits for the program to end; its status goes to EXIT_STATUS.
+wait_exit() {
+  local pid=$1
+  wait_for "process $pid to end" process_gone "$pid"
+  EXIT_STATUS=0
+  wait "$pid" || EXIT_STATUS=$?
+}
+
+process_gone() { ! kill -0 "$1" 2>/dev/null || [[ "$(ps -o stat= -p "$1")" == Z* ]]; }
+
+# crop SHOT X Y W H OUT: a part of the window, in design pixels.
+crop() {
+  local shot=$1 x=$2 y=$3 w=$4 h=$5 out=$6
+  set -- $(at "$x" "$y")
+  /usr/bin/convert "$shot" -crop "$((SCALE * w))x$((SCALE * h))+$1+$2" +repage "$out"
+}
+
+# count_colour IMAGE RRGGBB [FUZZ%]: how many pixels have that colour.
+count_colour() {
+  /usr/bin/convert "$1" -fuzz "${3:-0}%" -fill black +opaque "#$2" -fill white -opaque "#$2" \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+
+# window_shot FILE OUT: the window and a margin of the backdrop around it.
+window_shot() {
+  local m=$((16 * SCALE))
+  /usr/bin/convert "$1" -crop "$((WW + 2 * m))x$((WH + 2 * m))+$((WX - m))+$((WY - m))" +repage "$2"
+}
+
+# colour_run FILE X Y H RRGGBB: "start length" of the first run of that colour
+# down the column X from Y, over H rows (screen pixels).
+colour_run() {
+  /usr/bin/convert "$1" -crop "1x$4+$2+$3" +repage -depth 8 txt:- |
+    awk -v want="#$5" 'NR > 1 { split($1, p, /[,:]/); if ($3 == want) { if (n == 0) s = p[2]; n++ } }
+                       END { print s + 0, n + 0 }'
+}
+
+# ini_lines LINE...: the bytes of a zedo.ini with these lines; write_ini
+# LINE... puts them in $WORK/zedo.ini.
+ini_lines() { printf '%s\r\n' "$@"; }
+write_ini() { ini_lines "$@" >"$WORK/zedo.ini"; }
+
+not() { ! "$@"; }
+
+source "$E2E_DIR/designs.sh"
+source "$E2E_DIR/paper.sh"

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# CPack's Debian package: its fields, the libraries it depends on, and the
+# files it holds.
+# Usage: debian_package.sh BUILD_DIR
+set -euo pipefail
+source "$(dirname "$0")/../e2e/lib.sh"
+build=$1
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$WORK" >"$WORK/cpack.log" ||
+  fail "cpack: $(cat "$WORK/cpack.log")"
+deb=$(ls "$WORK"/krumelo_*.deb)
+note "built $(basename "$deb")"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = krumelo ] || fail "package name $(field Package)"
+[ "$(field Section)" = education ] || fail "section $(field Section)"
+[ -n "$(field Maintainer)" ] || fail "no maintainer"
+grep -q 'libqt6widgets6' <<<"$(field Depends)" || fail "no dependency on Qt: $(field Depends)"
+grep -q 'libqt6printsupport6' <<<"$(field Depends)" || fail "no dependency on Qt's printing"
+
+dpkg-deb -c "$deb" | awk '{ print $NF }' >"$WORK/files"
+for file in ./usr/bin/zedo ./usr/bin/zedoconf ./usr/bin/krumelo \
+  ./usr/share/applications/krumelo-zedo.desktop ./usr/share/applications/krumelo-zedoconf.desktop \
+  ./usr/share/icons/hicolor/128x128/apps/krumelo-zedo.png ./usr/share/krumelo/examples/zedo.ini; do
+  grep -qx -- "$file" "$WORK/files" || fail "the package lacks $file"
+done
+# The command finds the examples where the package puts them.
+dpkg-deb -x "$deb" "$WORK/root"
+grep -qF '"$bin/../share/krumelo/examples"' "$WORK/root/usr/bin/krumelo" ||
+  fail "bin/krumelo looks for the examples elsewhere"
+note "the package holds both programs and their menu entries"

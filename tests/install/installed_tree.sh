@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# shellcheck disable=SC2046 # design points are passed on as two words
+# `cmake --install` into a fresh prefix: the programs, the command of the menu
+# entries, valid menu entries with their icons, and the example pages. Then
+# what the menu entries run: each program opens in the user's Krumelo folder,
+# which gets the example pages, and the settings the adult saves there are
+# the ones the child's program reads.
+# Usage: installed_tree.sh BUILD_DIR
+set -euo pipefail
+source "$(dirname "$0")/../e2e/lib.sh"
+build=$1
+source_dir=$(cd "$E2E_DIR/../.." && pwd)
+prefix=$WORK/prefix
+
+cmake --install "$build" --prefix "$prefix" >"$WORK/install.log"
+
+for program in zedo zedoconf krumelo; do
+  [ -x "$prefix/bin/$program" ] || fail "bin/$program is not installed"
+done
+apps=$prefix/share/applications
+for program in zedo zedoconf; do
+  entry=$apps/krumelo-$program.desktop
+  [ -f "$entry" ] || fail "no menu entry for $program"
+  report=$(desktop-file-validate "$entry" 2>&1) || fail "invalid menu entry: $report"
+  ! grep -E 'error|warning' <<<"$report" || fail "menu entry $entry: $report"
+  grep -qx "Exec=krumelo $program" "$entry" || fail "$entry does not start $program"
+  for size in 64 128; do
+    icon=$prefix/share/icons/hicolor/${size}x$size/apps/krumelo-$program.png
+    [ "$(/usr/bin/identify -format '%wx%h' "$icon")" = "${size}x$size" ] ||
+      fail "no $size px icon for $program"
+  done
+  grep -qx "Icon=krumelo-$program" "$entry" || fail "$entry names another icon"
+done
+grep -qx 'Name=Krumelo' "$apps/krumelo-zedo.desktop" || fail "the colouring program's name"
+grep -qx 'Name=Krumelo – inställningar' "$apps/krumelo-zedoconf.desktop" ||
+  fail "the settings editor's name"
+
+examples=$prefix/share/krumelo/examples
+diff <(cd "$source_dir/examples" && ls -- *.bmp zedo.ini) <(cd "$examples" && ls) ||
+  fail "the installed examples are not the shipped ones"
+for file in "$source_dir"/examples/*.bmp "$source_dir/examples/zedo.ini"; do
+  cmp "$file" "$examples/$(basename "$file")"
+done
+
+note "the menu entries, run as the desktop runs them"
+start_xvfb
+export HOME=$WORK/home PATH=$prefix/bin:$PATH
+mkdir -p "$HOME"
+start_program menu-zedo krumelo zedo
+wait_window Krumelo 632
+cmp "$examples/zedo.ini" "$HOME/Krumelo/zedo.ini" || fail "no example settings in ~/Krumelo"
+[ -f "$HOME/Krumelo/blomma.bmp" ] || fail "no example pages in ~/Krumelo"
+"$E2E_DIR/closewindow.py" "$WID"
+wait_exit "$APP_PID"
+[ "$EXIT_STATUS" = 0 ] || fail "zedo from the menu ended with status $EXIT_STATUS"
+
+start_program menu-zedoconf krumelo zedoconf
+wait_window Hämta 632
+click "${OK[@]}" # the first picture and the defaults
+wait_exit "$APP_PID"
+[ "$EXIT_STATUS" = 0 ] || fail "zedoconf from the menu ended with status $EXIT_STATUS"
+cmp <(ini_lines '"ballonger.bmp"' 3 12 9 2 10 -1 -1 0 0) "$HOME/Krumelo/zedo.ini" ||
+  fail "zedoconf from the menu did not save in ~/Krumelo"
+
+start_program menu-zedo-again krumelo zedo
+wait_window Krumelo 632
+# Three colours now, in one column: the third one's centre, green.
+expect_pixel 96 $((24 + (70 + 2 * 2100 + 7) / 15 + 62)) "${QB[2]}" "the saved third colour"
+"$E2E_DIR/closewindow.py" "$WID"
+wait_exit "$APP_PID"
+note "the installed tree is complete"
