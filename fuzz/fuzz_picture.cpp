@@ -1,12 +1,13 @@
-// An arbitrary file as the picture of the canvas: loaded, laid on a canvas as
-// the colouring program does, then filled and dotted on.
+// An arbitrary file as the picture of the canvas: loaded, given to a picture
+// box of the canvas's size as the colouring program does, then filled and
+// dotted on, each followed by the commit to the page and back.
 #include "error.h"
+#include "picturebox.h"
 #include "pictureloader.h"
 #include "raster.h"
 
+#include <QApplication>
 #include <QFile>
-#include <QGuiApplication>
-#include <QPainter>
 #include <QTemporaryDir>
 
 #include <cstddef>
@@ -14,18 +15,34 @@
 
 namespace {
 
+// The canvas and the print page's picture, in pixels.
+constexpr QSize CanvasSize(353, 425);
+constexpr QSize PageSize(353, 409);
+
+void commit(forms::PictureBox &canvas, QImage &page)
+{
+    core::BitBlt(page, 0, 0, PageSize.width(), PageSize.height(), canvas.hDC(), 0, 0);
+    canvas.setAutoRedraw(true);
+    core::BitBlt(canvas.hDC(), 0, 0, PageSize.width(), PageSize.height(), page, 0, 0);
+    canvas.setAutoRedraw(false);
+}
+
 void paintOn(const QImage &picture)
 {
-    QImage canvas(353, 425, QImage::Format_RGB32);
-    canvas.fill(Qt::white);
-    {
-        QPainter painter(&canvas);
-        painter.drawImage(0, 0, picture);
-    }
-    core::FloodFill(canvas, 100, 100, qRgb(0, 0, 0), qRgb(255, 0, 0));
-    core::PSet(canvas, 200, 200, 15, qRgb(0, 0, 255));
-    QImage page(353, 409, QImage::Format_RGB32);
-    core::BitBlt(page, 0, 0, 353, 409, canvas, 0, 0);
+    static forms::PictureBox *const canvas = [] {
+        auto *box = new forms::PictureBox;
+        box->resize(CanvasSize);
+        box->setBackColor(Qt::white);
+        box->setForeColor(0xFF0000);
+        box->setDrawWidth(15);
+        return box;
+    }();
+    QImage page(PageSize, QImage::Format_RGB32);
+    canvas->setPicture(picture);
+    core::FloodFill(canvas->hDC(), 100, 100, qRgb(0, 0, 0), qRgb(255, 0, 0));
+    commit(*canvas, page);
+    canvas->PSet(200, 200);
+    commit(*canvas, page);
 }
 
 } // namespace
@@ -33,7 +50,8 @@ void paintOn(const QImage &picture)
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
+    // Never deleted: at exit Qt's own statics may already be gone.
+    new QApplication(*argc, *argv);
     return 0;
 }
 
@@ -44,12 +62,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     {
         QFile file(fileName);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
+            __builtin_trap();
         file.write(reinterpret_cast<const char *>(data), qint64(size));
     }
     try {
         paintOn(core::LoadPicture(fileName));
-    } catch (const core::Error &) {
+    } catch (const core::Error &error) {
+        if (!error.message().contains(fileName))
+            __builtin_trap();
     }
     return 0;
 }

@@ -1,10 +1,17 @@
-// Arbitrary bytes as zedo.ini, read field by field in the order the colouring
-// program reads them. Every input must end in values or in core::Error.
-#include "colortable.h"
+// Arbitrary bytes as zedo.ini, read by the colouring program's own main
+// window as it loads, so every field is read and applied in its real order.
+// Every input must end in a loaded window or in core::Error whose message
+// names the settings file. The program reads zedo.ini from the current
+// folder, so while an input is read that is a temporary folder: give
+// -artifact_prefix an absolute path.
 #include "error.h"
+#include "form1.h"
 #include "settingsfile.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <cstddef>
@@ -12,39 +19,52 @@
 
 namespace {
 
-void readLikeTheColouringProgram(const QString &fileName)
+// The picture a well-formed file names, so inputs that get past the picture
+// go on to the other fields.
+const QString PageName = QStringLiteral("page.bmp");
+
+QTemporaryDir &folder()
 {
-    core::SettingsReader reader(fileName);
-    reader.readString(QStringLiteral("PicturePath"));
-    const qint16 colorCount = reader.readInteger(QStringLiteral("ColorCount"));
-    if (colorCount > 10)
-        throw core::Error(QStringLiteral("too many colours"));
-    for (int i = 0; i < colorCount; ++i)
-        core::QBColor(reader.readInteger(QStringLiteral("Colors")));
-    reader.readInteger(QStringLiteral("PenWidth"));
-    reader.readInteger(QStringLiteral("StartInFillMode"));
-    reader.readInteger(QStringLiteral("ShowQuit"));
-    reader.readInteger(QStringLiteral("ShowPrint"));
-    reader.readInteger(QStringLiteral("ShowToolToggle"));
+    static QTemporaryDir dir;
+    return dir;
 }
 
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Never deleted: at exit Qt's own statics may already be gone.
+    new QApplication(*argc, *argv);
+    QImage page(40, 30, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    page.save(folder().filePath(PageName), "BMP");
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static QTemporaryDir dir;
-    const QString fileName = dir.filePath(QStringLiteral("zedo.ini"));
+    const QString started = QDir::currentPath();
+    QDir::setCurrent(folder().path());
     {
-        QFile file(fileName);
+        QFile file(core::SettingsFileName);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
+            __builtin_trap();
         file.write(reinterpret_cast<const char *>(data), qint64(size));
     }
+    // One window for every input, as building it takes far longer than
+    // loading it; what an earlier input left in its controls never steers
+    // the reading.
+    static zedo::Form1 *const form = new zedo::Form1;
     try {
-        readLikeTheColouringProgram(fileName);
+        form->Form_Load();
     } catch (const core::Error &error) {
-        if (error.message().isEmpty())
+        if (!error.message().contains(core::SettingsFileName))
             __builtin_trap();
     }
+    // The program's event loop would take what loading posts (the backdrop's
+    // paint requests); without it that would pile up from input to input.
+    QCoreApplication::processEvents();
+    QDir::setCurrent(started);
     return 0;
 }

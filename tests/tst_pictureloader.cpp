@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -193,6 +194,89 @@ private slots:
         const QString fileName = dir.filePath("bild.bmp");
         writeBytes(fileName, bytes);
         comparePixels(core::LoadPicture(fileName), picture);
+    }
+
+    // Codes may jump over pixels or end a row or the picture early; those
+    // pixels are colour 0 of the bitmap, never what the memory held.
+    void runLengthSkippedPixelsAreColourZero_data()
+    {
+        QTest::addColumn<QByteArray>("codes"); // for 4 x 3 pixels, bottom row first
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QStringList>("rows"); // top row first: 0 white, 1 black
+        QTest::newRow("a jump over two pixels")
+            << QByteArray("\x04\x01\x00\x00"
+                          "\x01\x01\x00\x02\x02\x00\x01\x01\x00\x00"
+                          "\x04\x01\x00\x01",
+                          18)
+            << 8 << QStringList{"1111", "1001", "1111"};
+        QTest::newRow("a row ended early")
+            << QByteArray("\x04\x01\x00\x00\x02\x01\x00\x00\x04\x01\x00\x01", 12) << 8
+            << QStringList{"1111", "1100", "1111"};
+        QTest::newRow("the picture ended early") << QByteArray("\x04\x01\x00\x00\x00\x01", 6) << 8
+                                                 << QStringList{"0000", "0000", "1111"};
+        QTest::newRow("a jump over a row, 4 bits")
+            << QByteArray("\x04\x11\x00\x00\x00\x02\x00\x01\x04\x11\x00\x01", 12) << 4
+            << QStringList{"1111", "0000", "1111"};
+    }
+
+    void runLengthSkippedPixelsAreColourZero()
+    {
+        QFETCH(QByteArray, codes);
+        QFETCH(int, depth);
+        QFETCH(QStringList, rows);
+        const QList<QRgb> palette = {qRgb(255, 255, 255), qRgb(0, 0, 0)};
+        QImage expected(4, 3, QImage::Format_RGB32);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 4; ++x)
+                expected.setPixel(x, y, palette[rows[y][x] == u'1']);
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath("bild.bmp");
+        writeBytes(fileName, bitmapFile(QSize(4, 3), depth, depth == 8 ? 1 : 2, palette, codes));
+        comparePixels(core::LoadPicture(fileName), expected);
+    }
+
+    // Pixels may name colours beyond the bitmap's colour table. They show
+    // black, also when the picture is painted, which must not read past the
+    // table.
+    void colourBeyondTheTableIsBlack_data()
+    {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<int>("compression");
+        QTest::addColumn<QList<QRgb>>("palette");
+        QTest::addColumn<QByteArray>("data"); // one row of four pixels
+        QTest::addColumn<QList<QRgb>>("shown");
+        const QRgb white = qRgb(255, 255, 255);
+        const QRgb red = qRgb(255, 0, 0);
+        const QRgb black = qRgb(0, 0, 0);
+        QTest::newRow("8 bits") << 8 << 0 << QList<QRgb>{white, red}
+                                << QByteArray("\x00\x01\x02\xff", 4)
+                                << QList<QRgb>{white, red, black, black};
+        QTest::newRow("4 bits, run-length coded")
+            << 4 << 2 << QList<QRgb>{white, red} << QByteArray("\x04\x1f\x00\x01", 4)
+            << QList<QRgb>{red, black, red, black};
+        QTest::newRow("1 bit, one colour")
+            << 1 << 0 << QList<QRgb>{white} << QByteArray("\xa0\x00\x00\x00", 4)
+            << QList<QRgb>{black, white, black, white};
+    }
+
+    void colourBeyondTheTableIsBlack()
+    {
+        QFETCH(int, depth);
+        QFETCH(int, compression);
+        QFETCH(QList<QRgb>, palette);
+        QFETCH(QByteArray, data);
+        QFETCH(QList<QRgb>, shown);
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath("bild.bmp");
+        writeBytes(fileName, bitmapFile(QSize(4, 1), depth, compression, palette, data));
+        const QImage loaded = core::LoadPicture(fileName);
+        QImage painted(4, 1, QImage::Format_RGB32);
+        painted.fill(Qt::green);
+        QPainter(&painted).drawImage(0, 0, loaded);
+        for (int x = 0; x < 4; ++x) {
+            QCOMPARE(loaded.pixel(x, 0), shown[x]);
+            QCOMPARE(painted.pixel(x, 0), shown[x]);
+        }
     }
 
     void otherFormats_data()

@@ -116,6 +116,8 @@ private slots:
     void openFailures();
     void fieldFailures_data();
     void fieldFailures();
+    void refusedValueNamesFileAndField_data();
+    void refusedValueNamesFileAndField();
     void unwritableNameIsRefused_data();
     void unwritableNameIsRefused();
     void writeFailures_data();
@@ -406,6 +408,9 @@ void TstSettingsFile::fieldFailures_data()
     QTest::newRow("over-long number") << QByteArray(4097, '1') + "\r\n"
                                       << "I"
                                       << "";
+    QTest::newRow("control bytes are quoted short and visible") << QByteArray(100, '\x07') + "\r\n"
+                                                                << "I"
+                                                                << "\"" + QString(40, u'?') + "…\"";
 }
 
 void TstSettingsFile::fieldFailures()
@@ -432,6 +437,42 @@ void TstSettingsFile::fieldFailures()
     QVERIFY2(message->contains(fileName), qPrintable(*message));
     QVERIFY2(message->contains(QStringLiteral("F%1").arg(kinds.size())), qPrintable(*message));
     QVERIFY2(message->contains(badText), qPrintable(*message));
+}
+
+void TstSettingsFile::refusedValueNamesFileAndField_data()
+{
+    QTest::addColumn<bool>("throughApply");
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("ending"); // of the message after the field
+    QTest::newRow("refused by the reader's user") << false << "för bred"
+                                                  << "för bred.";
+    QTest::newRow("refused where the value is used, with a full stop")
+        << true << "Pennbredden 0 går inte att använda."
+        << "Pennbredden 0 går inte att använda.";
+    QTest::newRow("refused where the value is used, without a full stop") << true << "okänd färg"
+                                                                          << "okänd färg.";
+}
+
+// A value read well but refused where it is used is reported as a fault in
+// the file, at its field.
+void TstSettingsFile::refusedValueNamesFileAndField()
+{
+    QFETCH(bool, throughApply);
+    QFETCH(QString, what);
+    QFETCH(QString, ending);
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(core::SettingsFileName);
+    writeBytes(fileName, "0\r\n");
+    const SettingsReader reader(fileName);
+    const auto message = errorMessageOf([&] {
+        if (throughApply)
+            reader.apply("PenWidth", [&] { throw core::Error(what); });
+        else
+            reader.reject("PenWidth", what);
+    });
+    QCOMPARE(message.value_or("(no core::Error thrown)"),
+             QStringLiteral("Fel i inställningsfilen %1, fältet PenWidth: %2")
+                 .arg(QDir::toNativeSeparators(fileName), ending));
 }
 
 // The file format has no way to write these characters inside a name, and

@@ -13,8 +13,6 @@
 #include "shape.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 
 #include <cmath>
 #include <limits>
@@ -47,20 +45,16 @@ int nearest(double value)
 
 // The swatch loop counts up to ColorCount - 1, a 16-bit number like
 // ColorCount itself, and there are only ten swatches.
-void checkColorCount(qint16 count, int swatches)
+void checkColorCount(const core::SettingsReader &file, qint16 count, int swatches)
 {
-    const auto fail = [](const QString &what) {
-        const QString file =
-            QDir::toNativeSeparators(QFileInfo(core::SettingsFileName).absoluteFilePath());
-        throw core::Error(
-            QStringLiteral("Fel i inställningsfilen %1, fältet ColorCount: %2.").arg(file, what));
-    };
+    const QString field = QStringLiteral("ColorCount");
     if (count > swatches)
-        fail(QStringLiteral("%1 färger går inte att visa, det finns bara %2 färgrutor")
-                 .arg(count)
-                 .arg(swatches));
+        file.reject(field,
+                    QStringLiteral("%1 färger går inte att visa, det finns bara %2 färgrutor")
+                        .arg(count)
+                        .arg(swatches));
     if (count == std::numeric_limits<qint16>::min())
-        fail(QStringLiteral("talet %1 är för litet").arg(count));
+        file.reject(field, QStringLiteral("talet %1 är för litet").arg(count));
 }
 
 } // namespace
@@ -96,21 +90,27 @@ void Form1::Form_Unload()
 }
 
 // Each value takes effect as soon as it is read, so a fault in the file stops
-// the program with everything before it applied. The file closes on return.
+// the program with everything before it applied. A value the controls refuse
+// is reported with the file and the field it came from. The file closes on
+// return.
 void Form1::ReadSettings()
 {
     core::SettingsReader file(core::SettingsFileName);
-    Picture1->setPicture(core::LoadPicture(file.readString(QStringLiteral("PicturePath"))));
+    const QString PicturePath = file.readString(QStringLiteral("PicturePath"));
+    file.apply(QStringLiteral("PicturePath"),
+               [&] { Picture1->setPicture(core::LoadPicture(PicturePath)); });
     ColorCount = file.readInteger(QStringLiteral("ColorCount"));
-    checkColorCount(ColorCount, int(Shape1.size()));
+    checkColorCount(file, ColorCount, int(Shape1.size()));
     for (int i = 0; i < ColorCount; ++i) {
-        const qint16 c = file.readInteger(QStringLiteral("Colors(%1)").arg(i));
+        const QString field = QStringLiteral("Colors(%1)").arg(i);
+        const qint16 c = file.readInteger(field);
         Shape1[i]->setVisible(true);
-        Shape1[i]->setFillColor(core::QBColor(c));
+        file.apply(field, [&] { Shape1[i]->setFillColor(core::QBColor(c)); });
     }
     Picture1->setFillColor(Shape1[0]->FillColor());
     Picture1->setForeColor(Shape1[0]->FillColor());
-    Picture1->setDrawWidth(file.readInteger(QStringLiteral("PenWidth")));
+    const qint16 PenWidth = file.readInteger(QStringLiteral("PenWidth"));
+    file.apply(QStringLiteral("PenWidth"), [&] { Picture1->setDrawWidth(PenWidth); });
     FillMode = file.readInteger(QStringLiteral("StartInFillMode"));
     if (FillMode == 0) {
         Command3D3->setPicture(Picture3->picture());

@@ -56,17 +56,19 @@ std::optional<BitmapHeader> parseBitmapHeader(const QByteArray &head)
 }
 
 // Whether run-length coded rows reach the end-of-bitmap code, or end all
-// `height` rows, within `data`. Where the codes stop early Qt's reader stops
-// too, without an error, and leaves the rest of the picture unset.
-bool runLengthDataComplete(const QByteArray &data, qint64 height, bool fourBit)
+// `height` rows, before `data` ends. Where the codes stop early Qt's reader
+// stops too, without an error, and leaves the rest of the picture unset. The
+// codes are read as they come, so a huge file takes no memory.
+bool runLengthDataComplete(QIODevice &data, qint64 height, bool fourBit)
 {
-    qsizetype at = 0;
+    const auto next = [&data](uchar &byte) {
+        return data.getChar(reinterpret_cast<char *>(&byte));
+    };
+    uchar count = 0;
+    uchar code = 0;
     for (qint64 row = 0; row < height;) {
-        if (at + 2 > data.size())
+        if (!next(count) || !next(code))
             return false;
-        const uchar count = data[at];
-        const uchar code = data[at + 1];
-        at += 2;
         if (count > 0) // a run of one colour
             continue;
         if (code == 0) { // end of line
@@ -74,24 +76,26 @@ bool runLengthDataComplete(const QByteArray &data, qint64 height, bool fourBit)
         } else if (code == 1) { // end of bitmap
             return true;
         } else if (code == 2) { // a jump right and up
-            if (at + 2 > data.size())
+            uchar right = 0;
+            uchar up = 0;
+            if (!next(right) || !next(up))
                 return false;
-            row += uchar(data[at + 1]);
-            at += 2;
+            row += up;
         } else { // `code` pixels as they are, padded to a 16-bit word
-            const qsizetype bytes = fourBit ? (code + 1) / 2 : code;
-            at += (bytes + 1) / 2 * 2;
+            const qint64 bytes = fourBit ? (code + 1) / 2 : code;
+            const qint64 padded = (bytes + 1) / 2 * 2;
+            if (data.skip(padded) != padded)
+                return false;
         }
     }
-    return at <= data.size();
+    return true;
 }
 
 // Qt's bitmap reader fills a cut-short file with black rather than failing, so
 // a bitmap's header is held against the file's contents before Qt reads it.
-std::optional<QString> bitmapProblem(QFile &file)
+std::optional<QString> bitmapProblem(QFile &file, const std::optional<BitmapHeader> &h)
 {
     const qint64 fileSize = file.size();
-    const auto h = parseBitmapHeader(file.peek(64));
     if (!h)
         return QStringLiteral("bitmappens huvud är trasigt");
     if (h->width <= 0 || h->height == 0)
@@ -110,13 +114,70 @@ std::optional<QString> bitmapProblem(QFile &file)
         if (h->dataOffset + rowBytes * std::abs(h->height) > fileSize)
             return QStringLiteral("filen är avkortad");
     } else if (h->compression == 1 || h->compression == 2) {
-        const QByteArray data = file.peek(fileSize).mid(h->dataOffset);
-        if (!runLengthDataComplete(data, std::abs(h->height), h->compression == 2))
+        const bool complete = file.seek(h->dataOffset) &&
+                              runLengthDataComplete(file, std::abs(h->height), h->compression == 2);
+        if (!file.seek(0) || !complete)
             return QStringLiteral("filen är avkortad");
     } else {
         return QStringLiteral("bitmappen är packad på ett okänt sätt");
     }
     return std::nullopt;
+}
+
+// Run-length codes may jump over pixels or end the picture early, and Qt's
+// reader leaves such pixels as whatever the memory held. Given an image of
+// the size and format it would make, it reads into that one instead, so the
+// pixels it skips are colour 0 of the bitmap, the same on every load. Any
+// other bitmap sets every pixel: no image is given.
+QImage skippedPixelsCleared(const BitmapHeader &h)
+{
+    if (h.compression != 1 && h.compression != 2)
+        return {};
+    QImage image(int(h.width), int(std::abs(h.height)), QImage::Format_Indexed8);
+    image.fill(0);
+    return image;
+}
+
+// A bitmap's pixels may name colours beyond its colour table, and Qt's
+// painting would read past the table for them. They show black, as in Qt's
+// own conversions between formats.
+void completeColorTable(QImage &image)
+{
+    const QList<QImage::Format> indexed = {QImage::Format_Mono, QImage::Format_MonoLSB,
+                                           QImage::Format_Indexed8};
+    if (!indexed.contains(image.format()))
+        return;
+    const int full = 1 << image.depth();
+    if (image.colorCount() >= full)
+        return;
+    QList<QRgb> table = image.colorTable();
+    table.resize(full, qRgb(0, 0, 0));
+    image.setColorTable(table);
+}
+
+QImage readPicture(QFile &file)
+{
+    QImage image;
+    if (file.peek(2) == "BM") {
+        const auto header = parseBitmapHeader(file.peek(64));
+        if (const auto problem = bitmapProblem(file, header))
+            fail(file.fileName(), *problem);
+        image = skippedPixelsCleared(*header);
+    }
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels)
+        fail(file.fileName(), QStringLiteral("bilden är för stor (%1 × %2 bildpunkter)")
+                                  .arg(size.width())
+                                  .arg(size.height()));
+    if (!reader.read(&image))
+        fail(file.fileName(),
+             reader.error() == QImageReader::UnsupportedFormatError
+                 ? QStringLiteral("filen är inte en bild i ett känt format")
+                 : QStringLiteral("bilden är trasig (%1)").arg(reader.errorString()));
+    completeColorTable(image);
+    return image;
 }
 
 } // namespace
@@ -126,32 +187,19 @@ QImage LoadPicture(const QString &fileName)
     if (fileName.isEmpty())
         return {};
     const QFileInfo info(fileName);
-    if (!info.exists())
+    // No file name holds a NUL character; Qt would only warn of one.
+    if (fileName.contains(QChar(u'\0')) || !info.exists())
         fail(fileName, QStringLiteral("filen finns inte"));
     if (info.isDir())
         fail(fileName, QStringLiteral("det är en mapp"));
+    // A pipe or a device would keep the program waiting for bytes for ever.
+    if (!info.isFile())
+        fail(fileName, QStringLiteral("det är ingen vanlig fil"));
 
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         fail(fileName, file.errorString());
-    if (file.peek(2) == "BM") {
-        if (const auto problem = bitmapProblem(file))
-            fail(fileName, *problem);
-    }
-
-    QImageReader reader(&file);
-    reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels)
-        fail(fileName, QStringLiteral("bilden är för stor (%1 × %2 bildpunkter)")
-                           .arg(size.width())
-                           .arg(size.height()));
-    QImage image;
-    if (!reader.read(&image))
-        fail(fileName, reader.error() == QImageReader::UnsupportedFormatError
-                           ? QStringLiteral("filen är inte en bild i ett känt format")
-                           : QStringLiteral("bilden är trasig (%1)").arg(reader.errorString()));
-    return image;
+    return readPicture(file);
 }
 
 } // namespace core

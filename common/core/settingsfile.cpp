@@ -32,6 +32,19 @@ QString shownName(const QString &fileName)
     return QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
 }
 
+// A bad value as a message may quote it: the start of it, with control bytes
+// made visible, so that binary garbage cannot fill or garble the message.
+QString shownValue(const QByteArray &value)
+{
+    constexpr qsizetype MaxShown = 40;
+    QString shown = fromWindows1252(value.left(MaxShown));
+    for (QChar &c : shown) {
+        if (c.category() == QChar::Other_Control)
+            c = u'?';
+    }
+    return value.size() > MaxShown ? shown + QStringLiteral("…") : shown;
+}
+
 // A name with non-ASCII bytes that form valid UTF-8 was written as UTF-8;
 // anything else is taken as Windows-1252, which accepts every byte.
 QString decodePath(const QByteArray &bytes)
@@ -91,6 +104,10 @@ SettingsReader::SettingsReader(const QString &fileName) : m_fileName(fileName), 
         throw Error(QStringLiteral("Inställningsfilen %1 finns inte.").arg(shownName(fileName)));
     if (info.isDir())
         throw Error(QStringLiteral("Inställningsfilen %1 är en mapp.").arg(shownName(fileName)));
+    // A pipe or a device would keep the program waiting for bytes for ever.
+    if (!info.isFile())
+        throw Error(
+            QStringLiteral("Inställningsfilen %1 är ingen vanlig fil.").arg(shownName(fileName)));
     if (!m_file.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("Inställningsfilen %1 kan inte läsas: %2")
                         .arg(shownName(fileName), m_file.errorString()));
@@ -109,13 +126,13 @@ qint16 SettingsReader::readInteger(const QString &field)
     const bool digits = std::all_of(text.begin() + (text[0] == '-' || text[0] == '+'), text.end(),
                                     [](char c) { return c >= '0' && c <= '9'; });
     if (!digits || text == "-" || text == "+")
-        fail(field, QStringLiteral("\"%1\" är inte ett heltal").arg(QString::fromLatin1(text)));
+        reject(field, QStringLiteral("\"%1\" är inte ett heltal").arg(shownValue(text)));
     bool ok = false;
     const qlonglong value = text.toLongLong(&ok);
     if (!ok || value < std::numeric_limits<qint16>::min() ||
         value > std::numeric_limits<qint16>::max())
-        fail(field, QStringLiteral("talet %1 ryms inte (det måste ligga mellan -32768 och 32767)")
-                        .arg(QString::fromLatin1(text)));
+        reject(field, QStringLiteral("talet %1 ryms inte (det måste ligga mellan -32768 och 32767)")
+                          .arg(shownValue(text)));
     return qint16(value);
 }
 
@@ -124,19 +141,19 @@ QByteArray SettingsReader::readField(const QString &field, bool numeric)
     skipBlanks();
     char c = 0;
     if (m_file.peek(&c, 1) != 1)
-        fail(field, QStringLiteral("filen tar slut för tidigt"));
+        reject(field, QStringLiteral("filen tar slut för tidigt"));
 
     QByteArray value;
     const auto append = [&](char ch) {
         if (value.size() >= MaxFieldLength)
-            fail(field, QStringLiteral("värdet är längre än %1 tecken").arg(MaxFieldLength));
+            reject(field, QStringLiteral("värdet är längre än %1 tecken").arg(MaxFieldLength));
         value.append(ch);
     };
     if (c == '"') {
         m_file.getChar(&c);
         while (true) {
             if (!m_file.getChar(&c))
-                fail(field, QStringLiteral("citattecknet avslutas aldrig"));
+                reject(field, QStringLiteral("citattecknet avslutas aldrig"));
             if (c == '"')
                 break;
             append(c);
@@ -176,10 +193,12 @@ void SettingsReader::skipDelimiter()
     }
 }
 
-void SettingsReader::fail(const QString &field, const QString &what) const
+void SettingsReader::reject(const QString &field, const QString &what) const
 {
-    throw Error(QStringLiteral("Fel i inställningsfilen %1, fältet %2: %3.")
-                    .arg(shownName(m_fileName), field, what));
+    // A message from elsewhere already ends its sentence.
+    const QString stop = what.endsWith(u'.') ? QString() : QStringLiteral(".");
+    throw Error(QStringLiteral("Fel i inställningsfilen %1, fältet %2: %3%4")
+                    .arg(shownName(m_fileName), field, what, stop));
 }
 
 } // namespace core

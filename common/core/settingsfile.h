@@ -1,5 +1,7 @@
 #pragma once
 
+#include "error.h"
+
 #include <QFile>
 #include <QString>
 
@@ -44,18 +46,34 @@ void WriteSettings(const QString &fileName, const ZedoSettings &settings);
 class SettingsReader
 {
 public:
-    // Opens the file; throws when it is missing or cannot be read.
+    // Opens the file; throws when it is missing, not a plain file or cannot
+    // be read.
     explicit SettingsReader(const QString &fileName);
 
     // `field` names the value in error messages, e.g. "PicturePath".
     QString readString(const QString &field);
     qint16 readInteger(const QString &field);
 
+    // A value that was read but cannot be used: throws core::Error naming
+    // the file, the field and `what` is wrong with it.
+    [[noreturn]] void reject(const QString &field, const QString &what) const;
+
+    // Runs `use` on a value just read from `field`. A core::Error it throws
+    // comes out naming this file and the field as well, so the adult learns
+    // where the value that failed was written.
+    template <typename Use> void apply(const QString &field, Use &&use) const
+    {
+        try {
+            use();
+        } catch (const Error &error) {
+            reject(field, error.message());
+        }
+    }
+
 private:
     QByteArray readField(const QString &field, bool numeric);
     void skipBlanks();
     void skipDelimiter();
-    [[noreturn]] void fail(const QString &field, const QString &what) const;
 
     QString m_fileName;
     QFile m_file;

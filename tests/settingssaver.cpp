@@ -1,0 +1,113 @@
+// The settings editor started in the current folder, pressing "OK" once as
+// the adult would, for tests that make that save fail from outside:
+//   settingssaver [--file-size-limit BYTES [--ignore-size-signal]]
+//                 [--kill-at fdatasync|linkat|rename]
+// --file-size-limit lets no file grow beyond BYTES while saving, as a full
+// disk would; the system then ends the process in the write, unless
+// --ignore-size-signal makes the write fail instead. --kill-at ends the
+// process dead on entering that step of the save, as a power cut would.
+// Exit status 0: saved and ended; 2: the failure was shown and the editor
+// stayed open; 3: the editor could not start; 1: anything else. Messages go
+// to standard error, and "saving" to standard output as the save begins.
+#include "error.h"
+#include "form2.h"
+#include "runtime.h"
+
+#include <QApplication>
+
+#include <csignal>
+#include <cstdio>
+
+#include <dlfcn.h>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray killAt; // the step of the save to die at, if any
+bool saving = false;
+
+void maybeKill(const char *call)
+{
+    if (saving && killAt == call)
+        std::raise(SIGKILL);
+}
+
+template <typename Function> Function *next(const char *name)
+{
+    return reinterpret_cast<Function *>(dlsym(RTLD_NEXT, name));
+}
+
+void limitFileSize(rlim_t bytes, bool ignoreSignal)
+{
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    if (ignoreSignal)
+        std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+// Sets up what is to go wrong in the save.
+void armFaults(const QStringList &args)
+{
+    const qsizetype limit = args.indexOf(QStringLiteral("--file-size-limit"));
+    if (limit > 0)
+        limitFileSize(args.value(limit + 1).toULongLong(),
+                      args.contains(QStringLiteral("--ignore-size-signal")));
+    const qsizetype kill = args.indexOf(QStringLiteral("--kill-at"));
+    if (kill > 0)
+        killAt = args.value(kill + 1).toLatin1();
+}
+
+} // namespace
+
+// The system calls of a save, taken before the C library's own, so that the
+// process can die at each step. Outside a save they only pass the call on.
+extern "C" int fdatasync(int fd)
+{
+    maybeKill("fdatasync");
+    return next<int(int)>("fdatasync")(fd);
+}
+
+extern "C" int linkat(int fromDir, const char *from, int toDir, const char *to, int flags)
+{
+    maybeKill("linkat");
+    return next<int(int, const char *, int, const char *, int)>("linkat")(fromDir, from, toDir, to,
+                                                                          flags);
+}
+
+extern "C" int rename(const char *from, const char *to)
+{
+    maybeKill("rename");
+    return next<int(const char *, const char *)>("rename")(from, to);
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    bool reported = false;
+    bool ended = false;
+    forms::setMessageHandler([&](const QString &message) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+        reported = true;
+    });
+    forms::setEndHandler([&] { ended = true; });
+
+    zedoconf::Form2 form;
+    try {
+        form.Form_Load();
+    } catch (const core::Error &error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+        return 3;
+    }
+    armFaults(args);
+    std::printf("saving\n");
+    std::fflush(stdout);
+    saving = true;
+    form.Command3D1_Click();
+    saving = false;
+    return reported ? 2 : ended ? 0 : 1;
+}

@@ -1,0 +1,133 @@
+// Every kind of folder the settings editor cannot start in: no bitmap, or a
+// first bitmap it cannot show. The load fails with a message that names the
+// folder or the file and says what is wrong, the window is never shown and
+// nothing is written.
+#include "badfiles.h"
+#include "editorbench.h"
+
+#include "filelistbox.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using bench::EditorBench;
+
+namespace {
+
+enum class Entry { Picture, Folder, Pipe, Text, DamagedHeader, Huge, CutShort };
+
+// The bytes of a bitmap such as the editor offers.
+QByteArray bitmapBytes(const EditorBench &bench)
+{
+    const QString name = QStringLiteral("mall.bmp");
+    bench.addPicture(name);
+    const QByteArray bytes = bench.read(name).value_or(QByteArray());
+    QFile::remove(bench.path(name));
+    return bytes;
+}
+
+void add(const EditorBench &bench, const QString &name, Entry kind)
+{
+    switch (kind) {
+    case Entry::Picture:
+        return bench.addPicture(name);
+    case Entry::Folder:
+        QVERIFY(QDir(bench.path(QString())).mkdir(name));
+        return;
+    case Entry::Pipe:
+        QCOMPARE(mkfifo(QFile::encodeName(bench.path(name)), 0600), 0);
+        return;
+    case Entry::Text:
+        return bench.write(name, "Det här är ingen bild.\r\n");
+    case Entry::DamagedHeader:
+        return bench.write(name, badfiles::damagedBitmap());
+    case Entry::Huge:
+        return bench.write(name, badfiles::hugeBitmap());
+    case Entry::CutShort:
+        return bench.write(name, bitmapBytes(bench).chopped(20));
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Entry)
+
+class TstZedoconfBadFolders : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void badFolder_data()
+    {
+        QTest::addColumn<QList<Entry>>("kinds");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("named"); // empty: the folder itself
+        QTest::addColumn<QString>("says");
+        QTest::newRow("empty folder") << QList<Entry>{} << QStringList{} << ""
+                                      << "ingen fil som passar mönstret *.bmp";
+        QTest::newRow("only other files") << QList<Entry>{Entry::Text, Entry::Picture}
+                                          << QStringList{"notes.txt", "bild.png"} << ""
+                                          << "ingen fil som passar";
+        QTest::newRow("a *.bmp that is a folder")
+            << QList<Entry>{Entry::Folder} << QStringList{"a.bmp"} << ""
+            << "ingen fil som passar";
+        QTest::newRow("a *.bmp that is a pipe")
+            << QList<Entry>{Entry::Pipe} << QStringList{"a.bmp"} << ""
+            << "ingen fil som passar";
+        QTest::newRow("first bitmap is text")
+            << QList<Entry>{Entry::Text, Entry::Picture} << QStringList{"a.bmp", "b.bmp"} << "a.bmp"
+            << "inte en bild";
+        QTest::newRow("first bitmap with a damaged header")
+            << QList<Entry>{Entry::DamagedHeader, Entry::Picture} << QStringList{"a.bmp", "b.bmp"}
+            << "a.bmp"
+            << "huvud är trasigt";
+        QTest::newRow("first bitmap of 100000 x 100000")
+            << QList<Entry>{Entry::Huge, Entry::Picture} << QStringList{"a.bmp", "b.bmp"} << "a.bmp"
+            << "för stor";
+        QTest::newRow("first bitmap cut short") << QList<Entry>{Entry::CutShort, Entry::Picture}
+                                                << QStringList{"A.BMP", "b.bmp"} << "A.BMP"
+                                                << "avkortad";
+    }
+
+    void badFolder()
+    {
+        QFETCH(QList<Entry>, kinds);
+        QFETCH(QStringList, names);
+        QFETCH(QString, named);
+        QFETCH(QString, says);
+        EditorBench bench;
+        for (int i = 0; i < names.size(); ++i)
+            add(bench, names[i], kinds[i]);
+        const QDir folder(bench.path(QString()));
+        const QStringList before = folder.entryList(QDir::AllEntries | QDir::System | QDir::Hidden);
+
+        const std::optional<QString> failure = bench.load();
+        QVERIFY2(failure, "the window loaded");
+        const QString file =
+            QDir::toNativeSeparators(named.isEmpty() ? QDir::currentPath() : bench.path(named));
+        QVERIFY2(failure->contains(file), qPrintable(*failure));
+        QVERIFY2(failure->contains(says), qPrintable(*failure));
+        QVERIFY(!bench.form().isVisible());
+        QVERIFY(bench.errors.isEmpty() && bench.messages.isEmpty() && bench.ends == 0);
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::System | QDir::Hidden), before);
+    }
+
+    // What only looks like a bitmap is never offered: the first real one is
+    // chosen and shown.
+    void onlyPlainFilesAreOffered()
+    {
+        EditorBench bench;
+        add(bench, QStringLiteral("a.bmp"), Entry::Folder);
+        add(bench, QStringLiteral("b.bmp"), Entry::Pipe);
+        add(bench, QStringLiteral("c.bmp"), Entry::Picture);
+        QVERIFY(bench.start());
+        QCOMPARE(bench.form().File1->count(), 1);
+        QCOMPARE(bench.form().Text1->text(), QStringLiteral("c.bmp"));
+    }
+};
+
+QTEST_MAIN(TstZedoconfBadFolders)
+#include "tst_zedoconf_badfolders.moc"

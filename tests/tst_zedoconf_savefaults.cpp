@@ -1,0 +1,138 @@
+// The settings editor's save, made to fail from outside the process at each
+// step: a folder or file it may not write, a full disk, the process killed
+// while it writes and at each later step. The old zedo.ini stays byte for
+// byte as it was, or the new one is there complete; never a mix, and no
+// half-written file is left behind.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray OldFile("\"gammal.bmp\"\r\n1\r\n4\r\n5\r\n0\r\n0\r\n0\r\n0\r\n");
+// What "OK" writes in a folder whose first bitmap is a.bmp, nothing changed.
+const QByteArray NewFile("\"a.bmp\"\r\n3\r\n12\r\n9\r\n2\r\n10\r\n-1\r\n-1\r\n0\r\n0\r\n");
+
+QByteArray contentsOf(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// The editor's folder: one picture and an old zedo.ini.
+void prepare(const QTemporaryDir &dir)
+{
+    QImage picture(8, 6, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(dir.filePath(QStringLiteral("a.bmp")), "BMP"));
+    QFile file(dir.filePath(QStringLiteral("zedo.ini")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(OldFile), OldFile.size());
+}
+
+// Runs the saver in `folder`; as another user when `unprivileged`, since the
+// superuser may write where others may not. Returns standard error.
+QString runSaver(QProcess &saver, const QString &folder, const QStringList &args, bool unprivileged)
+{
+    QString program = QStringLiteral(KRUMELO_SETTINGSSAVER);
+    QStringList arguments = args;
+    if (unprivileged && geteuid() == 0) {
+        arguments =
+            QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--", program} +
+            args;
+        program = QStringLiteral("setpriv");
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR")); // the superuser's
+    saver.setProcessEnvironment(environment);
+    saver.setWorkingDirectory(folder);
+    saver.start(program, arguments);
+    if (!saver.waitForFinished(120'000))
+        qWarning("the saver did not finish");
+    return QString::fromUtf8(saver.readAllStandardError());
+}
+
+} // namespace
+
+class TstZedoconfSaveFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void saveFailsFromOutside_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("unprivileged");
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<int>("fileMode");
+        QTest::addColumn<QString>("outcome"); // "saved", "reported" or "killed"
+        QTest::newRow("nothing in the way") << QStringList() << true << 0777 << 0666 << "saved";
+        QTest::newRow("folder not writable") << QStringList() << true << 0555 << 0666 << "reported";
+        QTest::newRow("zedo.ini read-only") << QStringList() << true << 0777 << 0444 << "reported";
+        QTest::newRow("disk full") << QStringList{"--file-size-limit", "16", "--ignore-size-signal"}
+                                   << false << 0700 << 0644 << "reported";
+        QTest::newRow("killed in the write by the full disk")
+            << QStringList{"--file-size-limit", "16"} << false << 0700 << 0644 << "killed";
+        QTest::newRow("killed before the new file is on disk")
+            << QStringList{"--kill-at", "fdatasync"} << false << 0700 << 0644 << "killed";
+        QTest::newRow("killed before the new file has a name")
+            << QStringList{"--kill-at", "linkat"} << false << 0700 << 0644 << "killed";
+    }
+
+    void saveFailsFromOutside()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, unprivileged);
+        QFETCH(int, folderMode);
+        QFETCH(int, fileMode);
+        QFETCH(QString, outcome);
+        QTemporaryDir dir;
+        prepare(dir);
+        const QString ini = dir.filePath(QStringLiteral("zedo.ini"));
+        QCOMPARE(chmod(QFile::encodeName(ini), mode_t(fileMode)), 0);
+        QCOMPARE(chmod(QFile::encodeName(dir.path()), mode_t(folderMode)), 0);
+
+        QProcess saver;
+        const QString errors = runSaver(saver, dir.path(), args, unprivileged);
+        QCOMPARE(chmod(QFile::encodeName(dir.path()), 0700), 0);
+        QCOMPARE(saver.readAllStandardOutput(), QByteArray("saving\n"));
+        if (outcome == "killed") {
+            QCOMPARE(saver.exitStatus(), QProcess::CrashExit);
+        } else {
+            QCOMPARE(saver.exitStatus(), QProcess::NormalExit);
+            QVERIFY2(saver.exitCode() == (outcome == "saved" ? 0 : 2), qPrintable(errors));
+        }
+        if (outcome == "reported")
+            QVERIFY2(errors.contains(QDir::toNativeSeparators(ini)), qPrintable(errors));
+        QCOMPARE(contentsOf(ini), outcome == "saved" ? NewFile : OldFile);
+        QCOMPARE(
+            QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            (QStringList{"a.bmp", "zedo.ini"}));
+    }
+
+    // The one moment no save can leave clean: the new file is complete and
+    // named beside the old one, and the process dies before it takes the old
+    // one's place. The old file is whole, and so is the new.
+    void killedBetweenNamingAndReplacing()
+    {
+        QTemporaryDir dir;
+        prepare(dir);
+        QProcess saver;
+        runSaver(saver, dir.path(), {"--kill-at", "rename"}, false);
+        QCOMPARE(saver.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(contentsOf(dir.filePath(QStringLiteral("zedo.ini"))), OldFile);
+        const QStringList beside =
+            QDir(dir.path()).entryList({QStringLiteral("zedo.ini.*")}, QDir::Files | QDir::Hidden);
+        QCOMPARE(beside.size(), 1);
+        QCOMPARE(contentsOf(dir.filePath(beside[0])), NewFile);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstZedoconfSaveFaults)
+#include "tst_zedoconf_savefaults.moc"
