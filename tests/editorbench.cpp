@@ -14,69 +14,12 @@
 
 namespace bench {
 
-EditorBench::EditorBench() : m_previousDir(QDir::currentPath())
-{
-    QDir::setCurrent(m_dir.path());
-    forms::setErrorHandler([this](const QString &message) { errors << message; });
-    forms::setEndHandler([this] { ++ends; });
-    forms::setMessageHandler([this](const QString &message) { messages << message; });
-}
-
-EditorBench::~EditorBench()
-{
-    m_form.reset();
-    const auto unexpected = [](const QString &message) {
-        qWarning("after the test: %s", qPrintable(message));
-    };
-    forms::setErrorHandler(unexpected);
-    forms::setMessageHandler(unexpected);
-    forms::setEndHandler([] { qWarning("after the test: End"); });
-    QDir::setCurrent(m_previousDir);
-}
-
-QString EditorBench::path(const QString &name) const
-{
-    return m_dir.filePath(name);
-}
-
 void EditorBench::addPicture(const QString &name, QRgb color) const
 {
     QImage picture(8, 6, QImage::Format_RGB32);
     picture.fill(color);
     if (!picture.save(path(name), "BMP"))
         qFatal("cannot write %s", qPrintable(path(name)));
-}
-
-void EditorBench::write(const QString &name, const QByteArray &bytes) const
-{
-    QFile file(path(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(file.fileName()));
-}
-
-std::optional<QByteArray> EditorBench::read(const QString &name) const
-{
-    QFile file(path(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
-}
-
-std::optional<QString> EditorBench::load()
-{
-    m_form = std::make_unique<zedoconf::Form2>();
-    try {
-        m_form->Form_Load();
-    } catch (const core::Error &error) {
-        return error.message();
-    }
-    return std::nullopt;
-}
-
-bool EditorBench::show()
-{
-    m_form->show();
-    return QTest::qWaitForWindowExposed(m_form.get());
 }
 
 bool EditorBench::start()
@@ -94,7 +37,7 @@ void EditorBench::run(const QStringList &steps)
 
 void EditorBench::step(const QString &action, int number)
 {
-    zedoconf::Form2 &f = *m_form;
+    zedoconf::Form2 &f = form();
     forms::FileListBox *list = f.File1;
     const auto entry = [&] { return list->visualItemRect(list->item(number)).center(); };
     const int arrow = f.VScroll1->width() / 2;

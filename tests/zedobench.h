@@ -2,13 +2,10 @@
 #pragma once
 
 #include "form1.h"
+#include "formbench.h"
 
 #include <QImage>
 #include <QStringList>
-#include <QTemporaryDir>
-
-#include <memory>
-#include <optional>
 
 namespace bench {
 
@@ -29,43 +26,21 @@ QStringList settings(const QList<int> &colors, int penWidth = 10, int startInFil
                      int showQuit = -1, int showPrint = -1, int showToolToggle = -1,
                      const QString &picture = PageName);
 
-// Makes a temporary folder the current one and writes the test page there.
-// The error report, the end of the program and message boxes are recorded
-// instead of acting, so a test sees them and goes on; printing finds no
+// The colouring program's main window over the test page; printing finds no
 // printer unless the test chooses one.
-class ZedoBench
+class ZedoBench : public FormBench<zedo::Form1>
 {
 public:
     ZedoBench();
     ~ZedoBench();
-    ZedoBench(const ZedoBench &) = delete;
-    ZedoBench &operator=(const ZedoBench &) = delete;
 
-    QString path(const QString &name) const;
-    void write(const QString &name, const QByteArray &bytes) const;
     // Writes zedo.ini with one value a line, each ending CR LF.
     void writeSettings(const QStringList &values) const;
-
-    // Builds the main window and runs its load handler. Returns the message
-    // of the failure, or nothing when the load succeeded.
-    std::optional<QString> load();
-    // Shows the loaded window and waits until it is on the screen.
-    bool show();
-    // Both: writes the settings, loads and shows; false if anything failed.
+    // Writes the settings, loads and shows; false if anything failed.
     bool start(const QStringList &values);
-
-    zedo::Form1 &form() { return *m_form; }
-
-    QStringList errors;
-    QStringList messages;
-    int ends = 0;
 
 private:
     static void setNoPrinter();
-
-    QTemporaryDir m_dir;
-    QString m_previousDir;
-    std::unique_ptr<zedo::Form1> m_form;
 };
 
 } // namespace bench
