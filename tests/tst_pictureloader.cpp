@@ -1,3 +1,4 @@
+#include "badfiles.h"
 #include "pictureloader.h"
 
 #include "errormessage.h"
@@ -125,14 +126,7 @@ QByteArray runLength4()
     return bitmapFile(QSize(6, 3), 4, 2, RunLengthPalette, codes);
 }
 
-QByteArray encoded(const QImage &picture, const char *format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, format);
-    return bytes;
-}
+using badfiles::encoded;
 
 // The bitmap `bytes` with the 32-bit header field at `at` changed.
 QByteArray withField(QByteArray bytes, int at, qint32 value)
