@@ -543,6 +543,7 @@ void TstSettingsFile::failedWriteLeavesTheOldFile()
     }
     QVERIFY2(message, "no core::Error thrown");
     QVERIFY2(message->contains(fileName), qPrintable(*message));
+    QVERIFY2(message->contains(QStringLiteral("disken kan vara full")), qPrintable(*message));
     QCOMPARE(contentsOf(fileName), oldBytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{core::SettingsFileName});
 }

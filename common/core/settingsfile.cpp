@@ -66,6 +66,22 @@ QByteArray encodePath(const QString &path)
     return ansi && decodePath(*ansi) == path ? *ansi : path.toUtf8();
 }
 
+// The cause in the adult's own language; the system's words follow it.
+QString saveFailure(QFileDevice::FileError error)
+{
+    switch (error) {
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("det är inte tillåtet att skriva där");
+    case QFileDevice::WriteError:
+    case QFileDevice::ResourceError:
+        return QStringLiteral("det gick inte att skriva färdigt, disken kan vara full");
+    case QFileDevice::OpenError:
+        return QStringLiteral("filen gick inte att skapa eller ersätta");
+    default:
+        return QStringLiteral("ett fel i filsystemet");
+    }
+}
+
 } // namespace
 
 QByteArray formatSettings(const ZedoSettings &settings)
@@ -93,8 +109,8 @@ void WriteSettings(const QString &fileName, const ZedoSettings &settings)
     // put a cut-short file in place (QTBUG-75077), so flush and check first.
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
         !file.commit())
-        throw Error(QStringLiteral("Inställningsfilen %1 kunde inte sparas: %2")
-                        .arg(shownName(fileName), file.errorString()));
+        throw Error(QStringLiteral("Inställningsfilen %1 kunde inte sparas: %2 (%3).")
+                        .arg(shownName(fileName), saveFailure(file.error()), file.errorString()));
 }
 
 SettingsReader::SettingsReader(const QString &fileName) : m_fileName(fileName), m_file(fileName)
