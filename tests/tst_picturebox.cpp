@@ -1,5 +1,6 @@
 #include "error.h"
 #include "picturebox.h"
+#include "pixels.h"
 #include "shape.h"
 
 #include <QSignalSpy>
@@ -99,12 +100,7 @@ private slots:
         box.setDrawWidth(width);
         box.setForeColor(0x000080);
         box.PSet(20, 20);
-        const QImage &surface = box.surface();
-        QRect painted;
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 40; ++x)
-                if (surface.pixel(x, y) == qRgb(0x80, 0, 0))
-                    painted |= QRect(x, y, 1, 1);
+        const QRect painted = pixels::paintedRect(box.surface(), qRgb(0x80, 0, 0));
         QCOMPARE(painted.size(), QSize(width, width));
         QVERIFY(painted.contains(20, 20));
     }

@@ -1,9 +1,13 @@
 #include "raster.h"
 
+#include "pixels.h"
+
 #include <QTest>
 
 #include <cmath>
 #include <numbers>
+
+using pixels::paintedRect;
 
 namespace {
 
@@ -68,16 +72,6 @@ QImage numbered(int width, int height, int blue)
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, qRgb(x * 16 + 1, y * 16 + 1, blue));
     return image;
-}
-
-QRect paintedRect(const QImage &image, QRgb color)
-{
-    QRect painted;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == color)
-                painted |= QRect(x, y, 1, 1);
-    return painted;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "panel3d.h"
 #include "picturebox.h"
 #include "shape.h"
+#include "pixels.h"
 #include "zedobench.h"
 
 #include <QTest>
@@ -37,18 +38,6 @@ void clickCanvas(zedo::Form1 &form, QPoint at, Qt::MouseButton button = Qt::Left
 }
 
 // The smallest rectangle holding every pixel of `color`.
-QRect paintedArea(const QImage &image, QRgb color)
-{
-    QRect area;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == color)
-                area |= QRect(x, y, 1, 1);
-        }
-    }
-    return area;
-}
-
 } // namespace
 
 class TstZedoPainting : public QObject
@@ -160,11 +149,11 @@ private slots:
         QVERIFY(bench.start(bench::settings({9}, penWidth, 0)));
         zedo::Form1 &form = bench.form();
         clickCanvas(form, QPoint(200, 300), button);
-        const QRect dot = paintedArea(form.Picture1->surface(), rgbOf(9));
+        const QRect dot = pixels::paintedRect(form.Picture1->surface(), rgbOf(9));
         QCOMPARE(dot.size(), QSize(penWidth, penWidth));
         QVERIFY(dot.contains(200, 300));
-        QCOMPARE(paintedArea(form.Picture1->keptImage(), rgbOf(9)), dot);
-        QCOMPARE(paintedArea(form.form2()->Picture1->keptImage(), rgbOf(9)), dot);
+        QCOMPARE(pixels::paintedRect(form.Picture1->keptImage(), rgbOf(9)), dot);
+        QCOMPARE(pixels::paintedRect(form.form2()->Picture1->keptImage(), rgbOf(9)), dot);
     }
 
     void strokeLeavesADotAtEveryMove()

@@ -1,0 +1,20 @@
+// Pixel checks shared by the tests of drawing.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+namespace pixels {
+
+// The smallest rectangle holding every pixel of `color`; empty when none is.
+inline QRect paintedRect(const QImage &image, QRgb color)
+{
+    QRect painted;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == color)
+                painted |= QRect(x, y, 1, 1);
+    return painted;
+}
+
+} // namespace pixels
