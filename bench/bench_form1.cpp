@@ -4,10 +4,10 @@
 // The window runs on the offscreen platform (unless QT_QPA_PLATFORM says
 // otherwise), where showing what was painted costs nothing; on a real screen
 // the flush of the repainted rectangle comes on top.
-#include "design.h"
-#include "form1.h"
-#include "picturebox.h"
-#include "settingsfile.h"
+#include "core/settingsfile.h"
+#include "forms/design.h"
+#include "forms/picturebox.h"
+#include "zedo/form1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -163,8 +163,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    forms::installFontSubstitutes();
+    forms::useDesignLooks();
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     benchmark::RunSpecifiedBenchmarks();

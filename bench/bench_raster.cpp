@@ -2,8 +2,8 @@
 // canvas and on a large image, the copies of the commit beside a plain
 // memcpy of the same bytes, and one dot of the widest pen. With OpenCV at
 // hand its flood fill runs on the same scenes, as the yardstick.
-#include "pictureloader.h"
-#include "raster.h"
+#include "core/pictureloader.h"
+#include "core/raster.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,10 +1,10 @@
 // An arbitrary file as the picture of the canvas: loaded, given to a picture
 // box of the canvas's size as the colouring program does, then filled and
 // dotted on, each followed by the commit to the page and back.
-#include "error.h"
-#include "picturebox.h"
-#include "pictureloader.h"
-#include "raster.h"
+#include "core/error.h"
+#include "core/pictureloader.h"
+#include "core/raster.h"
+#include "forms/picturebox.h"
 
 #include <QApplication>
 #include <QFile>

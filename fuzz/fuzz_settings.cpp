@@ -4,9 +4,9 @@
 // names the settings file. The program reads zedo.ini from the current
 // folder, so while an input is read that is a temporary folder: give
 // -artifact_prefix an absolute path.
-#include "error.h"
-#include "form1.h"
-#include "settingsfile.h"
+#include "core/error.h"
+#include "core/settingsfile.h"
+#include "zedo/form1.h"
 
 #include <QApplication>
 #include <QDir>

@@ -9,9 +9,9 @@
 // Exit status 0: saved and ended; 2: the failure was shown and the editor
 // stayed open; 3: the editor could not start; 1: anything else. Messages go
 // to standard error, and "saving" to standard output as the save begins.
-#include "error.h"
-#include "form2.h"
-#include "runtime.h"
+#include "core/error.h"
+#include "forms/runtime.h"
+#include "zedoconf/form2.h"
 
 #include <QApplication>
 

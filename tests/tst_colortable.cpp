@@ -1,4 +1,4 @@
-#include "colortable.h"
+#include "core/colortable.h"
 
 #include "errormessage.h"
 

@@ -1,11 +1,11 @@
-#include "backdrop.h"
-#include "checkbox3d.h"
-#include "commandbutton3d.h"
-#include "design.h"
-#include "optionbutton3d.h"
-#include "panel3d.h"
-#include "runtime.h"
-#include "shape.h"
+#include "forms/backdrop.h"
+#include "forms/checkbox3d.h"
+#include "forms/commandbutton3d.h"
+#include "forms/design.h"
+#include "forms/optionbutton3d.h"
+#include "forms/panel3d.h"
+#include "forms/runtime.h"
+#include "forms/shape.h"
 
 #include <QGuiApplication>
 #include <QScreen>

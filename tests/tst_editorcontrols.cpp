@@ -1,17 +1,16 @@
-#include "checkbox3d.h"
 #include "errormessage.h"
-#include "design.h"
-#include "filelistbox.h"
-#include "imagebox.h"
-#include "label.h"
-#include "line.h"
-#include "vscrollbar.h"
+#include "forms/checkbox3d.h"
+#include "forms/design.h"
+#include "forms/filelistbox.h"
+#include "forms/imagebox.h"
+#include "forms/label.h"
+#include "forms/line.h"
+#include "forms/vscrollbar.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QSignalSpy>
 #include <QStyle>
-#include <QStyleFactory>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -79,12 +78,6 @@ class TstEditorControls : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        forms::installFontSubstitutes();
-    }
-
     void fileListHoldsTheMatchingFilesSortedByName()
     {
         Folder folder({"b.bmp", "A.BMP", "c.Bmp", "notes.txt", "bmp", "b.bmp.txt", ".hidden.bmp"});

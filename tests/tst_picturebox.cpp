@@ -1,7 +1,7 @@
-#include "error.h"
-#include "picturebox.h"
+#include "core/error.h"
+#include "forms/picturebox.h"
+#include "forms/shape.h"
 #include "pixels.h"
-#include "shape.h"
 
 #include <QSignalSpy>
 #include <QTest>

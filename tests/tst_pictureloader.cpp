@@ -1,5 +1,5 @@
 #include "badfiles.h"
-#include "pictureloader.h"
+#include "core/pictureloader.h"
 
 #include "errormessage.h"
 

@@ -1,5 +1,5 @@
-#include "settingsfile.h"
-#include "windows1252.h"
+#include "core/settingsfile.h"
+#include "core/windows1252.h"
 
 #include "errormessage.h"
 

@@ -4,7 +4,7 @@
 // wrong, the window is never shown and nothing in the folder changes.
 #include "badfiles.h"
 #include "procstatus.h"
-#include "zedobench.h"
+#include "fixture/zedofixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +15,7 @@
 
 using badfiles::encoded;
 using badfiles::folderContents;
-using bench::ZedoBench;
+using fixture::ZedoFixture;
 
 namespace {
 
@@ -26,7 +26,7 @@ const QStringList Fields = {"PicturePath", "ColorCount",    "Colors(0)",       "
 
 QStringList goodValues()
 {
-    return bench::settings({12, 9, 2}, 10, -1, -1, -1, -1);
+    return fixture::settings({12, 9, 2}, 10, -1, -1, -1, -1);
 }
 
 QByteArray lines(const QStringList &values)
@@ -46,7 +46,7 @@ QByteArray withValue(int field, const QString &value)
 
 QByteArray bitmapBytes()
 {
-    return encoded(bench::testPage(), "BMP");
+    return encoded(fixture::testPage(), "BMP");
 }
 
 } // namespace
@@ -57,35 +57,35 @@ class TstZedoBadSettings : public QObject
 
 private:
     // Puts next to the good test page every bad picture a row may name.
-    static void addBadPictures(const ZedoBench &bench)
+    static void addBadPictures(const ZedoFixture &program)
     {
-        QVERIFY(QDir(bench.path(QString())).mkdir(QStringLiteral("mapp.bmp")));
-        bench.write(QStringLiteral("text.bmp"), "Det här är ingen bild.\r\n");
-        bench.write(QStringLiteral("trasig.bmp"), badfiles::damagedBitmap());
-        bench.write(QStringLiteral("jätte.bmp"), badfiles::hugeBitmap());
-        QCOMPARE(mkfifo(QFile::encodeName(bench.path(QStringLiteral("rör.bmp"))), 0600), 0);
+        QVERIFY(QDir(program.path(QString())).mkdir(QStringLiteral("mapp.bmp")));
+        program.write(QStringLiteral("text.bmp"), "Det här är ingen bild.\r\n");
+        program.write(QStringLiteral("trasig.bmp"), badfiles::damagedBitmap());
+        program.write(QStringLiteral("jätte.bmp"), badfiles::hugeBitmap());
+        QCOMPARE(mkfifo(QFile::encodeName(program.path(QStringLiteral("rör.bmp"))), 0600), 0);
     }
 
     // Loads with the file as given and checks the failure and the folder.
-    static void expectFailure(ZedoBench &bench, const QString &named, const QString &field,
+    static void expectFailure(ZedoFixture &program, const QString &named, const QString &field,
                               const QString &says)
     {
-        const auto before = folderContents(bench.path(QString()));
-        const std::optional<QString> failure = bench.load();
+        const auto before = folderContents(program.path(QString()));
+        const std::optional<QString> failure = program.load();
         QVERIFY2(failure, "the window loaded");
         const auto contains = [&](const QString &part) {
             QVERIFY2(failure->contains(part),
                      qPrintable(QStringLiteral("\"%1\" not in: %2").arg(part, *failure)));
         };
-        contains(QDir::toNativeSeparators(bench.path(QStringLiteral("zedo.ini"))));
+        contains(QDir::toNativeSeparators(program.path(QStringLiteral("zedo.ini"))));
         if (!named.isEmpty())
-            contains(QDir::toNativeSeparators(bench.path(named)));
+            contains(QDir::toNativeSeparators(program.path(named)));
         if (!field.isEmpty())
             contains(QStringLiteral("fältet %1:").arg(field));
         contains(says);
-        QVERIFY(!bench.form().isVisible());
-        QVERIFY(bench.errors.isEmpty() && bench.messages.isEmpty() && bench.ends == 0);
-        QVERIFY(folderContents(bench.path(QString())) == before);
+        QVERIFY(!program.form().isVisible());
+        QVERIFY(program.errors.isEmpty() && program.messages.isEmpty() && program.ends == 0);
+        QVERIFY(folderContents(program.path(QString())) == before);
     }
 
     static void addColumns()
@@ -103,11 +103,11 @@ private:
         QFETCH(QString, named);
         QFETCH(QString, field);
         QFETCH(QString, says);
-        ZedoBench bench;
-        addBadPictures(bench);
+        ZedoFixture program;
+        addBadPictures(program);
         if (ini)
-            bench.write(QStringLiteral("zedo.ini"), *ini);
-        expectFailure(bench, named, field, says);
+            program.write(QStringLiteral("zedo.ini"), *ini);
+        expectFailure(program, named, field, says);
     }
 
     using Bytes = std::optional<QByteArray>;
@@ -151,7 +151,7 @@ private slots:
                                         << "ColorCount"
                                         << "för litet";
         QTest::newRow("11 colours")
-            << Bytes(lines(bench::settings({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}))) << ""
+            << Bytes(lines(fixture::settings({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}))) << ""
             << "ColorCount"
             << "det finns bara 10 färgrutor";
         QTest::newRow("colour 16") << Bytes(withValue(3, "16")) << ""
@@ -194,7 +194,7 @@ private slots:
                                            << "PicturePath"
                                            << "ingen vanlig fil";
         QTest::newRow("a picture saved as zedo.ini")
-            << Bytes(encoded(bench::testPage(), "PNG")) << ""
+            << Bytes(encoded(fixture::testPage(), "PNG")) << ""
             << "PicturePath"
             << "finns inte";
     }
@@ -215,16 +215,16 @@ private slots:
     {
         QFETCH(quint32, seed);
         QFETCH(int, size);
-        ZedoBench bench;
-        bench.write(QStringLiteral("zedo.ini"), badfiles::randomBytes(seed, size));
-        expectFailure(bench, QString(), QString(), QStringLiteral("fältet"));
+        ZedoFixture program;
+        program.write(QStringLiteral("zedo.ini"), badfiles::randomBytes(seed, size));
+        expectFailure(program, QString(), QString(), QStringLiteral("fältet"));
     }
 
     void pipeAsSettingsFile()
     {
-        ZedoBench bench;
-        QCOMPARE(mkfifo(QFile::encodeName(bench.path(QStringLiteral("zedo.ini"))), 0600), 0);
-        expectFailure(bench, QString(), QString(), QStringLiteral("ingen vanlig fil"));
+        ZedoFixture program;
+        QCOMPARE(mkfifo(QFile::encodeName(program.path(QStringLiteral("zedo.ini"))), 0600), 0);
+        expectFailure(program, QString(), QString(), QStringLiteral("ingen vanlig fil"));
     }
 
     // A file of many megabytes is read no further than its first bad field,
@@ -257,12 +257,12 @@ private slots:
         QFETCH(QByteArray, ini);
         QFETCH(QByteArray, pictureBytes);
         QFETCH(QString, says);
-        ZedoBench bench;
-        bench.write(bench::PageName, pictureBytes);
-        bench.write(QStringLiteral("zedo.ini"), ini);
+        ZedoFixture program;
+        program.write(fixture::PageName, pictureBytes);
+        program.write(QStringLiteral("zedo.ini"), ini);
         QVERIFY(resetPeakMemory());
         const qint64 before = memoryKb("VmHWM");
-        expectFailure(bench, QString(), QString(), says);
+        expectFailure(program, QString(), QString(), says);
         const qint64 growth = memoryKb("VmHWM") - before;
         QVERIFY2(growth < 16 * 1024, qPrintable(QStringLiteral("peak grew by %1 kB").arg(growth)));
     }

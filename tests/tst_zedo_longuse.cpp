@@ -3,20 +3,20 @@
 // colour picks and tool changes. What is painted is kept: after every press
 // and release the screen, the kept image and the print page agree within the
 // page rectangle, and memory does not grow with use.
-#include "colortable.h"
-#include "commandbutton3d.h"
-#include "form2.h"
-#include "picturebox.h"
+#include "core/colortable.h"
+#include "forms/commandbutton3d.h"
+#include "forms/picturebox.h"
+#include "forms/shape.h"
 #include "procstatus.h"
-#include "shape.h"
-#include "zedobench.h"
+#include "zedo/form2.h"
+#include "fixture/zedofixture.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <cstring>
 
-using bench::ZedoBench;
+using fixture::ZedoFixture;
 
 namespace {
 
@@ -129,9 +129,9 @@ private slots:
     void anHourOfPainting()
     {
         constexpr int Events = 100'000;
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({12, 9, 2, 14, 0, 15}, 10, 0)));
-        Child child(bench.form(), 20240611);
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({12, 9, 2, 14, 0, 15}, 10, 0)));
+        Child child(program.form(), 20240611);
         // The first commits create the print page and fill Qt's caches.
         for (int done = 0; done < 1000; done += child.act())
             QCoreApplication::processEvents();
@@ -146,7 +146,7 @@ private slots:
               after);
         if (!Sanitized)
             QVERIFY2(after - before < 10 * 1024, "memory grew by more than 10 MB");
-        QVERIFY(bench.errors.isEmpty() && bench.ends == 0);
+        QVERIFY(program.errors.isEmpty() && program.ends == 0);
     }
 };
 

@@ -1,19 +1,19 @@
 // Picking colours, the two painting tools and the commit of the canvas,
 // driven with the mouse as a child would.
-#include "colortable.h"
-#include "commandbutton3d.h"
-#include "form1.h"
-#include "form2.h"
-#include "panel3d.h"
-#include "picturebox.h"
-#include "shape.h"
+#include "core/colortable.h"
+#include "forms/commandbutton3d.h"
+#include "forms/panel3d.h"
+#include "forms/picturebox.h"
+#include "forms/shape.h"
 #include "pixels.h"
-#include "zedobench.h"
+#include "zedo/form1.h"
+#include "zedo/form2.h"
+#include "fixture/zedofixture.h"
 
 #include <QTest>
 
-using bench::rgbOf;
-using bench::ZedoBench;
+using fixture::rgbOf;
+using fixture::ZedoFixture;
 
 namespace {
 
@@ -55,11 +55,11 @@ private slots:
     void everyColourCanBePicked()
     {
         QFETCH(int, index);
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({index == 12 ? 9 : 12, index})));
-        pick(bench.form(), 1);
-        QCOMPARE(bench.form().Picture1->ForeColor(), core::QBColor(index));
-        QCOMPARE(bench.form().Picture1->FillColor(), core::QBColor(index));
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({index == 12 ? 9 : 12, index})));
+        pick(program.form(), 1);
+        QCOMPARE(program.form().Picture1->ForeColor(), core::QBColor(index));
+        QCOMPARE(program.form().Picture1->FillColor(), core::QBColor(index));
     }
 
     void pickTakesTheColourUnderThePointer_data()
@@ -88,11 +88,11 @@ private slots:
         QFETCH(int, swatch);
         QFETCH(Qt::MouseButton, button);
         QFETCH(int, picked);
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings(colors)));
-        pick(bench.form(), swatch, button);
-        QCOMPARE(bench.form().Picture1->ForeColor(), core::QBColor(picked));
-        QCOMPARE(bench.form().Picture1->FillColor(), core::QBColor(picked));
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings(colors)));
+        pick(program.form(), swatch, button);
+        QCOMPARE(program.form().Picture1->ForeColor(), core::QBColor(picked));
+        QCOMPARE(program.form().Picture1->FillColor(), core::QBColor(picked));
     }
 
     void pickBesideTheSwatches_data()
@@ -113,22 +113,22 @@ private slots:
         QFETCH(int, count);
         QFETCH(QPoint, at);
         QFETCH(int, picked);
-        ZedoBench bench;
+        ZedoFixture program;
         const QList<int> colors = QList<int>(count, 9);
-        QVERIFY(bench.start(bench::settings(colors)));
-        QTest::mouseClick(bench.form().Picture2, Qt::LeftButton, {}, at);
-        QCOMPARE(bench.form().Picture1->ForeColor(), core::QBColor(picked));
-        QCOMPARE(bench.form().Picture1->FillColor(), core::QBColor(picked));
+        QVERIFY(program.start(fixture::settings(colors)));
+        QTest::mouseClick(program.form().Picture2, Qt::LeftButton, {}, at);
+        QCOMPARE(program.form().Picture1->ForeColor(), core::QBColor(picked));
+        QCOMPARE(program.form().Picture1->FillColor(), core::QBColor(picked));
     }
 
     void pressOnThePaletteFrameDoesNothing()
     {
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({9, 2})));
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({9, 2})));
         for (QPoint at : {QPoint(5, 5), QPoint(100, 445), QPoint(185, 200)})
-            QTest::mouseClick(bench.form().Panel3D1, Qt::LeftButton, {}, at);
-        QCOMPARE(bench.form().Picture1->ForeColor(), core::QBColor(9));
-        QCOMPARE(bench.form().Picture1->FillColor(), core::QBColor(9));
+            QTest::mouseClick(program.form().Panel3D1, Qt::LeftButton, {}, at);
+        QCOMPARE(program.form().Picture1->ForeColor(), core::QBColor(9));
+        QCOMPARE(program.form().Picture1->FillColor(), core::QBColor(9));
     }
 
     void dotFollowsThePenWidth_data()
@@ -145,9 +145,9 @@ private slots:
     {
         QFETCH(int, penWidth);
         QFETCH(Qt::MouseButton, button);
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({9}, penWidth, 0)));
-        zedo::Form1 &form = bench.form();
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({9}, penWidth, 0)));
+        zedo::Form1 &form = program.form();
         clickCanvas(form, QPoint(200, 300), button);
         const QRect dot = pixels::paintedRect(form.Picture1->surface(), rgbOf(9));
         QCOMPARE(dot.size(), QSize(penWidth, penWidth));
@@ -158,9 +158,9 @@ private slots:
 
     void strokeLeavesADotAtEveryMove()
     {
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({12}, 5, 0)));
-        zedo::Form1 &form = bench.form();
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({12}, 5, 0)));
+        zedo::Form1 &form = program.form();
         QTest::mouseMove(form.Picture1, QPoint(70, 250)); // no button held
         QTest::mousePress(form.Picture1, Qt::LeftButton, {}, QPoint(100, 250));
         QTest::mouseMove(form.Picture1, QPoint(130, 250));
@@ -215,9 +215,9 @@ private slots:
         QFETCH(QList<QPoint>, yellow);
         QFETCH(QList<QPoint>, white);
         QFETCH(QList<QPoint>, black);
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({14, 0, 12}, 5, 0)));
-        zedo::Form1 &form = bench.form();
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({14, 0, 12}, 5, 0)));
+        zedo::Form1 &form = program.form();
         pick(form, dotSwatch);
         for (QPoint dot : dots)
             clickCanvas(form, dot);
@@ -242,9 +242,9 @@ private slots:
 
     void dragInFillModePaintsNothing()
     {
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({14}, 15, -1)));
-        zedo::Form1 &form = bench.form();
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({14}, 15, -1)));
+        zedo::Form1 &form = program.form();
         const QImage before = form.Picture1->surface();
         QTest::mousePress(form.Picture1, Qt::LeftButton, {}, QPoint(20, 70)); // on the outline
         for (int x = 30; x <= 110; x += 10)
@@ -257,9 +257,9 @@ private slots:
 
     void commitKeepsOnlyThePageRectangle()
     {
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({9}, 10, 0)));
-        zedo::Form1 &form = bench.form();
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({9}, 10, 0)));
+        zedo::Form1 &form = program.form();
         for (QPoint at : {QPoint(100, 100), QPoint(200, 405), QPoint(300, 420)})
             clickCanvas(form, at);
 
@@ -281,12 +281,12 @@ private slots:
 
     void paintingSurvivesBeingHiddenAndShownAgain()
     {
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({9}, 10, -1)));
-        zedo::Form1 &form = bench.form();
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({9}, 10, -1)));
+        zedo::Form1 &form = program.form();
         clickCanvas(form, QPoint(70, 70));
         form.hide();
-        QVERIFY(bench.show());
+        QVERIFY(program.show());
         QCOMPARE(form.Picture1->surface().pixel(70, 70), rgbOf(9));
         QCOMPARE(QColor(form.Picture1->grab().toImage().pixel(70, 70)), QColor(rgbOf(9)));
     }
@@ -306,9 +306,9 @@ private slots:
     {
         QFETCH(int, startInFillMode);
         QFETCH(QStringList, captions);
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({14}, 5, startInFillMode)));
-        zedo::Form1 &form = bench.form();
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({14}, 5, startInFillMode)));
+        zedo::Form1 &form = program.form();
         for (int round = 0; round < captions.size(); ++round) {
             QTest::mouseClick(form.Command3D3, Qt::LeftButton);
             const bool drawing = captions[round] == "Rita";

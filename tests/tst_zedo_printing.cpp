@@ -1,12 +1,12 @@
 // Printing the print page and quitting. Pages go to PDF files, which are
 // rendered back at screen resolution to look at the paper.
-#include "backdrop.h"
-#include "commandbutton3d.h"
-#include "form1.h"
-#include "form2.h"
-#include "picturebox.h"
-#include "printing.h"
-#include "zedobench.h"
+#include "forms/backdrop.h"
+#include "forms/commandbutton3d.h"
+#include "forms/picturebox.h"
+#include "forms/printing.h"
+#include "zedo/form1.h"
+#include "zedo/form2.h"
+#include "fixture/zedofixture.h"
 
 #include <QApplication>
 #include <QPageLayout>
@@ -14,8 +14,8 @@
 #include <QProcess>
 #include <QTest>
 
-using bench::rgbOf;
-using bench::ZedoBench;
+using fixture::rgbOf;
+using fixture::ZedoFixture;
 
 namespace {
 
@@ -92,14 +92,14 @@ private slots:
     {
         QFETCH(QPageSize, paper);
         QFETCH(double, margin);
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({9}, 15, -1)));
-        zedo::Form1 &form = bench.form();
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({9}, 15, -1)));
+        zedo::Form1 &form = program.form();
         paintSomething(form);
-        const QString pdf = bench.path(QStringLiteral("page.pdf"));
+        const QString pdf = program.path(QStringLiteral("page.pdf"));
         forms::setPrinterSource([&] { return pdfPrinter(pdf, paper, margin); });
         QTest::mouseClick(form.Command3D1, Qt::LeftButton);
-        QVERIFY(bench.messages.isEmpty());
+        QVERIFY(program.messages.isEmpty());
         QVERIFY(!form.form2()->isVisible());
 
         const QImage shown = paperOf(pdf);
@@ -141,16 +141,16 @@ private slots:
 
     void printingTwicePrintsTheSamePage()
     {
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({12}, 10, -1)));
-        paintSomething(bench.form());
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({12}, 10, -1)));
+        paintSomething(program.form());
         QStringList pdfs;
         forms::setPrinterSource([&] {
-            pdfs << bench.path(QStringLiteral("page%1.pdf").arg(pdfs.size()));
+            pdfs << program.path(QStringLiteral("page%1.pdf").arg(pdfs.size()));
             return pdfPrinter(pdfs.last(), QPageSize(QPageSize::A4), 10);
         });
-        QTest::mouseClick(bench.form().Command3D1, Qt::LeftButton);
-        QTest::mouseClick(bench.form().Command3D1, Qt::LeftButton);
+        QTest::mouseClick(program.form().Command3D1, Qt::LeftButton);
+        QTest::mouseClick(program.form().Command3D1, Qt::LeftButton);
         QCOMPARE(pdfs.size(), 2);
         const QImage first = paperOf(pdfs[0]);
         QVERIFY(!first.isNull());
@@ -169,12 +169,12 @@ private slots:
     {
         QFETCH(bool, printerExists);
         QFETCH(QString, cause);
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({9}, 15, -1)));
-        zedo::Form1 &form = bench.form();
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({9}, 15, -1)));
+        zedo::Form1 &form = program.form();
         paintSomething(form);
         const QImage painted = form.Picture1->surface();
-        const QString unwritable = bench.path(QStringLiteral("missing/folder/page.pdf"));
+        const QString unwritable = program.path(QStringLiteral("missing/folder/page.pdf"));
         forms::setPrinterSource([&] {
             return printerExists ? pdfPrinter(unwritable, QPageSize(QPageSize::A4), 10)
                                  : forms::printerFor(QPrinterInfo());
@@ -183,12 +183,12 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         QTest::mouseClick(form.Command3D1, Qt::LeftButton);
 
-        QCOMPARE(bench.messages.size(), 1);
-        QVERIFY2(bench.messages[0].startsWith("Det gick inte att skriva ut: ") &&
-                     bench.messages[0].contains(cause),
-                 qPrintable(bench.messages[0]));
-        QVERIFY(bench.errors.isEmpty());
-        QCOMPARE(bench.ends, 0);
+        QCOMPARE(program.messages.size(), 1);
+        QVERIFY2(program.messages[0].startsWith("Det gick inte att skriva ut: ") &&
+                     program.messages[0].contains(cause),
+                 qPrintable(program.messages[0]));
+        QVERIFY(program.errors.isEmpty());
+        QCOMPARE(program.ends, 0);
         QVERIFY(form.isVisible());
         QCOMPARE(form.Picture1->surface(), painted);
         QCOMPARE(form.Picture1->keptImage().pixel(250, 200), rgbOf(9));
@@ -196,18 +196,18 @@ private slots:
 
     void quitEndsAtOnceWithoutUnloading()
     {
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({9})));
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({9})));
         QPointer<forms::Backdrop> backdrop;
         for (QWidget *window : QApplication::topLevelWidgets()) {
             if (auto *found = qobject_cast<forms::Backdrop *>(window))
                 backdrop = found;
         }
         QVERIFY(backdrop);
-        QTest::mouseClick(bench.form().Command3D2, Qt::LeftButton);
-        QCOMPARE(bench.ends, 1);
+        QTest::mouseClick(program.form().Command3D2, Qt::LeftButton);
+        QCOMPARE(program.ends, 1);
         QVERIFY(backdrop); // the unload handler has not run
-        QVERIFY(bench.messages.isEmpty());
+        QVERIFY(program.messages.isEmpty());
     }
 };
 

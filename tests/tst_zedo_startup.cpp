@@ -1,15 +1,15 @@
 // The main window of the colouring program as it is built and as its
 // settings file sets it up.
-#include "backdrop.h"
-#include "colortable.h"
-#include "commandbutton3d.h"
-#include "design.h"
-#include "form1.h"
-#include "form2.h"
-#include "panel3d.h"
-#include "picturebox.h"
-#include "shape.h"
-#include "zedobench.h"
+#include "core/colortable.h"
+#include "forms/backdrop.h"
+#include "forms/commandbutton3d.h"
+#include "forms/design.h"
+#include "forms/panel3d.h"
+#include "forms/picturebox.h"
+#include "forms/shape.h"
+#include "zedo/form1.h"
+#include "zedo/form2.h"
+#include "fixture/zedofixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,8 +20,8 @@
 
 #include <map>
 
-using bench::rgbOf;
-using bench::ZedoBench;
+using fixture::rgbOf;
+using fixture::ZedoFixture;
 
 namespace {
 
@@ -108,8 +108,8 @@ private slots:
 
     void windowIsCentredInFrontOfTheBackdrop()
     {
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({12, 9})));
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({12, 9})));
         forms::Backdrop *backdrop = findBackdrop();
         QVERIFY(backdrop);
         QVERIFY(backdrop->isVisible());
@@ -117,29 +117,29 @@ private slots:
         QCOMPARE(backdrop->geometry(), screen->geometry());
         QCOMPARE(QColor(backdrop->grab().toImage().pixel(5, 5)), QColor(Qt::black));
         const QPoint offset =
-            bench.form().geometry().center() - screen->availableGeometry().center();
+            program.form().geometry().center() - screen->availableGeometry().center();
         // Within the few pixels of a window frame.
         QVERIFY2(std::abs(offset.x()) <= 3 && std::abs(offset.y()) <= 3, "not centred");
-        QCOMPARE(bench.form().windowHandle()->transientParent(), backdrop->windowHandle());
+        QCOMPARE(program.form().windowHandle()->transientParent(), backdrop->windowHandle());
 
         // Neither activating the backdrop nor a click on it leaves it in front.
         backdrop->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), &bench.form());
+        QTRY_COMPARE(QApplication::activeWindow(), &program.form());
         QTest::mouseClick(backdrop, Qt::LeftButton, {}, QPoint(5, 5));
-        QTRY_COMPARE(QApplication::activeWindow(), &bench.form());
+        QTRY_COMPARE(QApplication::activeWindow(), &program.form());
     }
 
     void closingTheWindowUnloadsBackdropAndPrintPage()
     {
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings({12})));
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({12})));
         const QPointer<QWidget> backdrop = findBackdrop();
-        const QPointer<QWidget> printPage = bench.form().form2();
+        const QPointer<QWidget> printPage = program.form().form2();
         QVERIFY(backdrop && printPage);
-        bench.form().close();
+        program.form().close();
         QVERIFY(backdrop.isNull());
         QVERIFY(printPage.isNull());
-        QCOMPARE(bench.ends, 0);
+        QCOMPARE(program.ends, 0);
     }
 
     void settingsAreApplied_data()
@@ -169,10 +169,10 @@ private slots:
         QFETCH(int, startInFillMode);
         QFETCH(QList<int>, buttons);
         QFETCH(QString, toolCaption);
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings(colors, penWidth, startInFillMode, buttons[0],
-                                            buttons[1], buttons[2])));
-        zedo::Form1 &form = bench.form();
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings(colors, penWidth, startInFillMode, buttons[0],
+                                                buttons[1], buttons[2])));
+        zedo::Form1 &form = program.form();
 
         for (int i = 0; i < 10; ++i) {
             const bool configured = i < colors.size();
@@ -190,8 +190,8 @@ private slots:
         QCOMPARE(form.Command3D2->isVisible(), buttons[0] != 0);
         QCOMPARE(form.Command3D1->isVisible(), buttons[1] != 0);
         QCOMPARE(form.Command3D3->isVisible(), buttons[2] != 0);
-        QCOMPARE(form.Picture1->picture(), bench::testPage());
-        QCOMPARE(QColor(form.Picture1->surface().pixel(bench::SquareA.topLeft())),
+        QCOMPARE(form.Picture1->picture(), fixture::testPage());
+        QCOMPARE(QColor(form.Picture1->surface().pixel(fixture::SquareA.topLeft())),
                  QColor(Qt::black));
     }
 
@@ -208,15 +208,15 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(bool, blank);
-        ZedoBench bench;
+        ZedoFixture program;
         if (!name.isEmpty()) {
             QDir().mkpath(QStringLiteral("pages"));
-            QVERIFY(bench::testPage().save(bench.path(name), "BMP"));
+            QVERIFY(fixture::testPage().save(program.path(name), "BMP"));
         }
-        QVERIFY(bench.start(bench::settings({12}, 10, -1, -1, -1, -1, name)));
-        const QImage &kept = bench.form().Picture1->keptImage();
-        QCOMPARE(bench.form().Picture1->picture().isNull(), blank);
-        QCOMPARE(QColor(kept.pixel(bench::SquareA.topLeft())),
+        QVERIFY(program.start(fixture::settings({12}, 10, -1, -1, -1, -1, name)));
+        const QImage &kept = program.form().Picture1->keptImage();
+        QCOMPARE(program.form().Picture1->picture().isNull(), blank);
+        QCOMPARE(QColor(kept.pixel(fixture::SquareA.topLeft())),
                  blank ? QColor(Qt::white) : QColor(Qt::black));
         QCOMPARE(QColor(kept.pixel(350, 420)), QColor(Qt::white)); // canvas background
     }
@@ -226,7 +226,7 @@ private slots:
         QTest::addColumn<QStringList>("values"); // empty: no settings file at all
         QTest::addColumn<QString>("named");      // what the message must name
         const auto valid = [](int at, const QString &value) {
-            QStringList values = bench::settings({12, 9, 2});
+            QStringList values = fixture::settings({12, 9, 2});
             values[at] = value;
             return values;
         };
@@ -237,7 +237,7 @@ private slots:
         QTest::newRow("number too big") << valid(5, "32768") << "PenWidth";
         QTest::newRow("ColorCount -32768") << valid(1, "-32768") << "ColorCount";
         QTest::newRow("ColorCount 11")
-            << bench::settings({1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12}) << "ColorCount";
+            << fixture::settings({1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12}) << "ColorCount";
         QTest::newRow("colour index 16") << valid(3, "16") << "16";
         QTest::newRow("colour index -1") << valid(4, "-1") << "-1";
         QTest::newRow("pen width 0") << valid(5, "0") << "Pennbredden 0";
@@ -248,10 +248,10 @@ private slots:
     {
         QFETCH(QStringList, values);
         QFETCH(QString, named);
-        ZedoBench bench;
+        ZedoFixture program;
         if (!values.isEmpty())
-            bench.writeSettings(values);
-        const std::optional<QString> failure = bench.load();
+            program.writeSettings(values);
+        const std::optional<QString> failure = program.load();
         QVERIFY(failure);
         QVERIFY2(failure->contains(named), qPrintable(*failure));
     }
@@ -259,11 +259,11 @@ private slots:
     // Values before the fault have taken effect, none after it.
     void settingsBeforeAFaultAreApplied()
     {
-        ZedoBench bench;
-        bench.writeSettings(bench::settings({12, 9, 16}, 5, 0));
-        QVERIFY(bench.load().has_value());
-        zedo::Form1 &form = bench.form();
-        QCOMPARE(form.Picture1->picture(), bench::testPage());
+        ZedoFixture program;
+        program.writeSettings(fixture::settings({12, 9, 16}, 5, 0));
+        QVERIFY(program.load().has_value());
+        zedo::Form1 &form = program.form();
+        QCOMPARE(form.Picture1->picture(), fixture::testPage());
         QVERIFY(form.Shape1[0]->isVisibleTo(&form));
         QVERIFY(form.Shape1[1]->isVisibleTo(&form));
         QCOMPARE(form.Shape1[1]->FillColor(), core::QBColor(9));
@@ -299,9 +299,9 @@ private slots:
         QFETCH(int, step);
         QFETCH(int, size);
         const QList<int> colors = QList<int>{12, 9, 2, 14, 10, 11, 4, 1, 13, 5}.mid(0, count);
-        ZedoBench bench;
-        QVERIFY(bench.start(bench::settings(colors)));
-        zedo::Form1 &form = bench.form();
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings(colors)));
+        zedo::Form1 &form = program.form();
         const bool oneColumn = left >= 0;
         for (int i = 0; i < 10; ++i) {
             const QRect designCell = twipsRect(i % 2 ? 1200 : 0, 120 + 1200 * (i / 2), 1215, 1095);

@@ -3,9 +3,9 @@
 // folder or the file and says what is wrong, the window is never shown and
 // nothing is written.
 #include "badfiles.h"
-#include "editorbench.h"
+#include "fixture/editorfixture.h"
 
-#include "filelistbox.h"
+#include "forms/filelistbox.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -13,41 +13,41 @@
 
 #include <sys/stat.h>
 
-using bench::EditorBench;
+using fixture::EditorFixture;
 
 namespace {
 
 enum class Entry { Picture, Folder, Pipe, Text, DamagedHeader, Huge, CutShort };
 
 // The bytes of a bitmap such as the editor offers.
-QByteArray bitmapBytes(const EditorBench &bench)
+QByteArray bitmapBytes(const EditorFixture &editor)
 {
     const QString name = QStringLiteral("mall.bmp");
-    bench.addPicture(name);
-    const QByteArray bytes = bench.read(name).value_or(QByteArray());
-    QFile::remove(bench.path(name));
+    editor.addPicture(name);
+    const QByteArray bytes = editor.read(name).value_or(QByteArray());
+    QFile::remove(editor.path(name));
     return bytes;
 }
 
-void add(const EditorBench &bench, const QString &name, Entry kind)
+void add(const EditorFixture &editor, const QString &name, Entry kind)
 {
     switch (kind) {
     case Entry::Picture:
-        return bench.addPicture(name);
+        return editor.addPicture(name);
     case Entry::Folder:
-        QVERIFY(QDir(bench.path(QString())).mkdir(name));
+        QVERIFY(QDir(editor.path(QString())).mkdir(name));
         return;
     case Entry::Pipe:
-        QCOMPARE(mkfifo(QFile::encodeName(bench.path(name)), 0600), 0);
+        QCOMPARE(mkfifo(QFile::encodeName(editor.path(name)), 0600), 0);
         return;
     case Entry::Text:
-        return bench.write(name, "Det här är ingen bild.\r\n");
+        return editor.write(name, "Det här är ingen bild.\r\n");
     case Entry::DamagedHeader:
-        return bench.write(name, badfiles::damagedBitmap());
+        return editor.write(name, badfiles::damagedBitmap());
     case Entry::Huge:
-        return bench.write(name, badfiles::hugeBitmap());
+        return editor.write(name, badfiles::hugeBitmap());
     case Entry::CutShort:
-        return bench.write(name, bitmapBytes(bench).chopped(20));
+        return editor.write(name, bitmapBytes(editor).chopped(20));
     }
 }
 
@@ -98,20 +98,20 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QString, named);
         QFETCH(QString, says);
-        EditorBench bench;
+        EditorFixture editor;
         for (int i = 0; i < names.size(); ++i)
-            add(bench, names[i], kinds[i]);
-        const QDir folder(bench.path(QString()));
+            add(editor, names[i], kinds[i]);
+        const QDir folder(editor.path(QString()));
         const QStringList before = folder.entryList(QDir::AllEntries | QDir::System | QDir::Hidden);
 
-        const std::optional<QString> failure = bench.load();
+        const std::optional<QString> failure = editor.load();
         QVERIFY2(failure, "the window loaded");
         const QString file =
-            QDir::toNativeSeparators(named.isEmpty() ? QDir::currentPath() : bench.path(named));
+            QDir::toNativeSeparators(named.isEmpty() ? QDir::currentPath() : editor.path(named));
         QVERIFY2(failure->contains(file), qPrintable(*failure));
         QVERIFY2(failure->contains(says), qPrintable(*failure));
-        QVERIFY(!bench.form().isVisible());
-        QVERIFY(bench.errors.isEmpty() && bench.messages.isEmpty() && bench.ends == 0);
+        QVERIFY(!editor.form().isVisible());
+        QVERIFY(editor.errors.isEmpty() && editor.messages.isEmpty() && editor.ends == 0);
         QCOMPARE(folder.entryList(QDir::AllEntries | QDir::System | QDir::Hidden), before);
     }
 
@@ -119,13 +119,13 @@ private slots:
     // chosen and shown.
     void onlyPlainFilesAreOffered()
     {
-        EditorBench bench;
-        add(bench, QStringLiteral("a.bmp"), Entry::Folder);
-        add(bench, QStringLiteral("b.bmp"), Entry::Pipe);
-        add(bench, QStringLiteral("c.bmp"), Entry::Picture);
-        QVERIFY(bench.start());
-        QCOMPARE(bench.form().File1->count(), 1);
-        QCOMPARE(bench.form().Text1->text(), QStringLiteral("c.bmp"));
+        EditorFixture editor;
+        add(editor, QStringLiteral("a.bmp"), Entry::Folder);
+        add(editor, QStringLiteral("b.bmp"), Entry::Pipe);
+        add(editor, QStringLiteral("c.bmp"), Entry::Picture);
+        QVERIFY(editor.start());
+        QCOMPARE(editor.form().File1->count(), 1);
+        QCOMPARE(editor.form().Text1->text(), QStringLiteral("c.bmp"));
     }
 };
 

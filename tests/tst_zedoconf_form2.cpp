@@ -1,21 +1,20 @@
-#include "editorbench.h"
+#include "fixture/editorfixture.h"
 
-#include "checkbox3d.h"
-#include "design.h"
-#include "filelistbox.h"
-#include "imagebox.h"
-#include "label.h"
-#include "line.h"
-#include "optionbutton3d.h"
-#include "panel3d.h"
-#include "vscrollbar.h"
+#include "forms/checkbox3d.h"
+#include "forms/design.h"
+#include "forms/filelistbox.h"
+#include "forms/imagebox.h"
+#include "forms/label.h"
+#include "forms/line.h"
+#include "forms/optionbutton3d.h"
+#include "forms/panel3d.h"
+#include "forms/vscrollbar.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QStyleFactory>
 #include <QTest>
 
-using bench::EditorBench;
+using fixture::EditorFixture;
 
 namespace {
 
@@ -40,16 +39,10 @@ class TstZedoconfForm2 : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        forms::installFontSubstitutes();
-    }
-
     void designStateBeforeLoading()
     {
-        EditorBench bench;
-        bench.addPicture(QStringLiteral("a.bmp"));
+        EditorFixture editor;
+        editor.addPicture(QStringLiteral("a.bmp"));
         zedoconf::Form2 form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Hämta"));
         QCOMPARE(form.size(), QSize(632, 453));
@@ -71,11 +64,11 @@ private slots:
 
     void loadingSelectsThePictureAndPaintsTheCells()
     {
-        EditorBench bench;
-        bench.addPicture(QStringLiteral("b.bmp"), qRgb(0, 255, 0));
-        bench.addPicture(QStringLiteral("a.bmp"), qRgb(255, 0, 255));
-        QVERIFY(bench.start());
-        zedoconf::Form2 &form = bench.form();
+        EditorFixture editor;
+        editor.addPicture(QStringLiteral("b.bmp"), qRgb(0, 255, 0));
+        editor.addPicture(QStringLiteral("a.bmp"), qRgb(255, 0, 255));
+        QVERIFY(editor.start());
+        zedoconf::Form2 &form = editor.form();
         QCOMPARE(form.File1->ListIndex(), 0);
         QCOMPARE(form.Text1->text(), QStringLiteral("a.bmp"));
         QCOMPARE(form.Image1->Picture().pixel(0, 0), qRgb(255, 0, 255));
@@ -87,16 +80,16 @@ private slots:
         QCOMPARE(form.Label3->Caption(), QStringLiteral("3"));
         QVERIFY(form.backdrop() && form.backdrop()->isVisible());
         QVERIFY(form.File1->hasFocus());
-        QVERIFY(bench.errors.isEmpty());
+        QVERIFY(editor.errors.isEmpty());
     }
 
     // Right of "Färg 3" and below it the cell panel's own colour shows.
     void hiddenCellsLeaveThePanelBare()
     {
-        EditorBench bench;
-        bench.addPicture(QStringLiteral("a.bmp"));
-        QVERIFY(bench.start());
-        const QImage image = shown(bench.form().Panel3D5);
+        EditorFixture editor;
+        editor.addPicture(QStringLiteral("a.bmp"));
+        QVERIFY(editor.start());
+        const QImage image = shown(editor.form().Panel3D5);
         const QRgb grey = forms::colors::menu;
         QCOMPARE(image.pixel(forms::twips(1320 + 400), forms::twips(1200 + 400)), grey);
         QCOMPARE(image.pixel(forms::twips(360 + 400), forms::twips(2160 + 400)), grey);
@@ -107,10 +100,10 @@ private slots:
     // themselves: no yellow of the window shows inside a group.
     void controlsOnThePanelsShowNoWindowYellow()
     {
-        EditorBench bench;
-        bench.addPicture(QStringLiteral("a.bmp"));
-        QVERIFY(bench.start());
-        for (QWidget *panel : {bench.form().Panel3D3, bench.form().Panel3D2}) {
+        EditorFixture editor;
+        editor.addPicture(QStringLiteral("a.bmp"));
+        QVERIFY(editor.start());
+        for (QWidget *panel : {editor.form().Panel3D3, editor.form().Panel3D2}) {
             const QImage image = shown(panel);
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x) {
@@ -140,15 +133,15 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QString, digits);
         QFETCH(int, cells);
-        EditorBench bench;
-        bench.addPicture(QStringLiteral("a.bmp"));
-        QVERIFY(bench.start());
-        bench.run(steps);
-        QCOMPARE(bench.form().Label3->Caption(), digits);
+        EditorFixture editor;
+        editor.addPicture(QStringLiteral("a.bmp"));
+        QVERIFY(editor.start());
+        editor.run(steps);
+        QCOMPARE(editor.form().Label3->Caption(), digits);
         QStringList expected;
         for (int i = 1; i <= cells; ++i)
             expected << QStringLiteral("Färg %1").arg(i);
-        QCOMPARE(visibleCells(bench.form()), expected);
+        QCOMPARE(visibleCells(editor.form()), expected);
     }
 
     void cellsStepThroughTheColours_data()
@@ -173,12 +166,12 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(int, cell);
         QFETCH(QColor, color);
-        EditorBench bench;
-        bench.addPicture(QStringLiteral("a.bmp"));
-        QVERIFY(bench.start());
-        bench.run(steps);
-        QCOMPARE(bench.form().Panel3D4[cell]->BackColor(), color);
-        QCOMPARE(shown(bench.form().Panel3D4[cell]).pixel(5, 50), color.rgb());
+        EditorFixture editor;
+        editor.addPicture(QStringLiteral("a.bmp"));
+        QVERIFY(editor.start());
+        editor.run(steps);
+        QCOMPARE(editor.form().Panel3D4[cell]->BackColor(), color);
+        QCOMPARE(shown(editor.form().Panel3D4[cell]).pixel(5, 50), color.rgb());
     }
 
     void penOptionsSetTheSampleLine_data()
@@ -194,13 +187,13 @@ private slots:
     {
         QFETCH(QStringList, steps);
         QFETCH(int, width);
-        EditorBench bench;
-        bench.addPicture(QStringLiteral("a.bmp"));
-        QVERIFY(bench.start());
-        bench.run(steps);
-        QCOMPARE(bench.form().Line1->BorderWidth(), width);
+        EditorFixture editor;
+        editor.addPicture(QStringLiteral("a.bmp"));
+        QVERIFY(editor.start());
+        editor.run(steps);
+        QCOMPARE(editor.form().Line1->BorderWidth(), width);
         // The bar, across its middle row on the panel, is that many pixels wide.
-        const QImage image = shown(bench.form().Panel3D7);
+        const QImage image = shown(editor.form().Panel3D7);
         const int row = forms::twips(1500);
         int red = 0;
         for (int x = 0; x < image.width(); ++x)
@@ -225,33 +218,33 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QString, name);
         QFETCH(QRgb, color);
-        EditorBench bench;
-        bench.addPicture(QStringLiteral("a.bmp"), qRgb(255, 0, 0));
-        bench.addPicture(QStringLiteral("b.bmp"), qRgb(0, 255, 0));
-        bench.addPicture(QStringLiteral("c.bmp"), qRgb(0, 0, 255));
-        QVERIFY(bench.start());
-        bench.run(steps);
-        QCOMPARE(bench.form().Text1->text(), name);
-        const QImage preview = shown(bench.form().Image1);
+        EditorFixture editor;
+        editor.addPicture(QStringLiteral("a.bmp"), qRgb(255, 0, 0));
+        editor.addPicture(QStringLiteral("b.bmp"), qRgb(0, 255, 0));
+        editor.addPicture(QStringLiteral("c.bmp"), qRgb(0, 0, 255));
+        QVERIFY(editor.start());
+        editor.run(steps);
+        QCOMPARE(editor.form().Text1->text(), name);
+        const QImage preview = shown(editor.form().Image1);
         QCOMPARE(preview.pixel(preview.width() / 2, preview.height() / 2), color);
         QCOMPARE(preview.pixel(0, 0), qRgb(0, 0, 0)); // the border
-        QCOMPARE(bench.ends, 0);
+        QCOMPARE(editor.ends, 0);
     }
 
     // The name is shown, then the failure is reported; nothing is saved.
     void aPictureThatCannotBeReadIsReported()
     {
-        EditorBench bench;
-        bench.addPicture(QStringLiteral("a.bmp"));
-        bench.write(QStringLiteral("b.bmp"), "BM not really a bitmap");
-        bench.write(QStringLiteral("zedo.ini"), "old");
-        QVERIFY(bench.start());
-        bench.run({"pick 1"});
-        QCOMPARE(bench.form().Text1->text(), QStringLiteral("b.bmp"));
-        QCOMPARE(bench.errors.size(), 1);
-        QVERIFY2(bench.errors[0].contains(bench.path(QStringLiteral("b.bmp"))),
-                 qPrintable(bench.errors[0]));
-        QCOMPARE(bench.read(QStringLiteral("zedo.ini")), QByteArray("old"));
+        EditorFixture editor;
+        editor.addPicture(QStringLiteral("a.bmp"));
+        editor.write(QStringLiteral("b.bmp"), "BM not really a bitmap");
+        editor.write(QStringLiteral("zedo.ini"), "old");
+        QVERIFY(editor.start());
+        editor.run({"pick 1"});
+        QCOMPARE(editor.form().Text1->text(), QStringLiteral("b.bmp"));
+        QCOMPARE(editor.errors.size(), 1);
+        QVERIFY2(editor.errors[0].contains(editor.path(QStringLiteral("b.bmp"))),
+                 qPrintable(editor.errors[0]));
+        QCOMPARE(editor.read(QStringLiteral("zedo.ini")), QByteArray("old"));
     }
 };
 

@@ -1,13 +1,12 @@
-#include "editorbench.h"
+#include "fixture/editorfixture.h"
 
-#include "design.h"
+#include "forms/design.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QStyleFactory>
 #include <QTest>
 
-using bench::EditorBench;
+using fixture::EditorFixture;
 
 // What "OK" writes, byte for byte, after the adult has worked the window.
 class TstZedoconfSavedBytes : public QObject
@@ -15,12 +14,6 @@ class TstZedoconfSavedBytes : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        forms::installFontSubstitutes();
-    }
-
     void savedBytes_data()
     {
         QTest::addColumn<QStringList>("files");
@@ -121,15 +114,15 @@ private slots:
         QFETCH(QStringList, files);
         QFETCH(QStringList, steps);
         QFETCH(QByteArray, bytes);
-        EditorBench bench;
+        EditorFixture editor;
         for (const QString &name : files)
-            bench.addPicture(name);
-        QVERIFY(bench.start());
-        bench.run(steps);
-        QCOMPARE(bench.read(QStringLiteral("zedo.ini")).value_or("(no file)"), bytes);
-        QCOMPARE(bench.ends, 1);
-        QVERIFY(bench.messages.isEmpty());
-        QVERIFY(bench.errors.isEmpty());
+            editor.addPicture(name);
+        QVERIFY(editor.start());
+        editor.run(steps);
+        QCOMPARE(editor.read(QStringLiteral("zedo.ini")).value_or("(no file)"), bytes);
+        QCOMPARE(editor.ends, 1);
+        QVERIFY(editor.messages.isEmpty());
+        QVERIFY(editor.errors.isEmpty());
     }
 
     // Whatever an earlier run saved, each run starts from the defaults.
@@ -145,14 +138,14 @@ private slots:
     void anExistingFileHasNoInfluence()
     {
         QFETCH(QByteArray, old);
-        EditorBench bench;
-        bench.addPicture(QStringLiteral("a.bmp"));
-        bench.addPicture(QStringLiteral("b.bmp"));
-        bench.write(QStringLiteral("zedo.ini"), old);
-        QVERIFY(bench.start());
-        QCOMPARE(bench.form().Text1->text(), QStringLiteral("a.bmp"));
-        bench.run({"ok"});
-        QCOMPARE(bench.read(QStringLiteral("zedo.ini")).value_or("(no file)"),
+        EditorFixture editor;
+        editor.addPicture(QStringLiteral("a.bmp"));
+        editor.addPicture(QStringLiteral("b.bmp"));
+        editor.write(QStringLiteral("zedo.ini"), old);
+        QVERIFY(editor.start());
+        QCOMPARE(editor.form().Text1->text(), QStringLiteral("a.bmp"));
+        editor.run({"ok"});
+        QCOMPARE(editor.read(QStringLiteral("zedo.ini")).value_or("(no file)"),
                  QByteArray("\"a.bmp\"\r\n3\r\n12\r\n9\r\n2\r\n10\r\n-1\r\n-1\r\n0\r\n0\r\n"));
     }
 };

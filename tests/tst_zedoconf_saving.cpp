@@ -1,22 +1,21 @@
-#include "editorbench.h"
+#include "fixture/editorfixture.h"
 
-#include "design.h"
+#include "forms/design.h"
 
-#include "checkbox3d.h"
-#include "optionbutton3d.h"
-#include "panel3d.h"
-#include "settingsfile.h"
-#include "vscrollbar.h"
+#include "core/settingsfile.h"
+#include "forms/checkbox3d.h"
+#include "forms/optionbutton3d.h"
+#include "forms/panel3d.h"
+#include "forms/vscrollbar.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
-#include <QStyleFactory>
 #include <QTest>
 
-using bench::EditorBench;
+using fixture::EditorFixture;
 
 // How the editor ends, or does not: cancelling, closing, a failed save, a
 // folder it cannot start in, and what the colouring program reads back.
@@ -25,12 +24,6 @@ class TstZedoconfSaving : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        forms::installFontSubstitutes();
-    }
-
     void leavingWithoutSavingTouchesNoFile_data()
     {
         QTest::addColumn<bool>("closeBox");
@@ -46,23 +39,23 @@ private slots:
     {
         QFETCH(bool, closeBox);
         QFETCH(std::optional<QByteArray>, old);
-        EditorBench bench;
-        bench.addPicture(QStringLiteral("a.bmp"));
-        bench.addPicture(QStringLiteral("b.bmp"));
+        EditorFixture editor;
+        editor.addPicture(QStringLiteral("a.bmp"));
+        editor.addPicture(QStringLiteral("b.bmp"));
         if (old)
-            bench.write(QStringLiteral("zedo.ini"), *old);
-        QVERIFY(bench.start());
-        bench.run({"up", "cell 0", "pen 2", "box 2", "pick 1"});
+            editor.write(QStringLiteral("zedo.ini"), *old);
+        QVERIFY(editor.start());
+        editor.run({"up", "cell 0", "pen 2", "box 2", "pick 1"});
         if (closeBox) {
-            QVERIFY(bench.form().close());
-            QVERIFY(!bench.form().backdrop()); // unloaded with the window
-            QCOMPARE(bench.ends, 0);
+            QVERIFY(editor.form().close());
+            QVERIFY(!editor.form().backdrop()); // unloaded with the window
+            QCOMPARE(editor.ends, 0);
         } else {
-            bench.run({"cancel"});
-            QCOMPARE(bench.ends, 1);
+            editor.run({"cancel"});
+            QCOMPARE(editor.ends, 1);
         }
-        QCOMPARE(bench.read(QStringLiteral("zedo.ini")), old);
-        QCOMPARE(int(QDir(bench.path(QString())).entryList(QDir::Files | QDir::Hidden).size()),
+        QCOMPARE(editor.read(QStringLiteral("zedo.ini")), old);
+        QCOMPARE(int(QDir(editor.path(QString())).entryList(QDir::Files | QDir::Hidden).size()),
                  2 + int(bool(old)));
     }
 
@@ -80,42 +73,43 @@ private slots:
     {
         QFETCH(QString, picture);
         QFETCH(bool, iniIsAFolder);
-        EditorBench bench;
-        bench.addPicture(QStringLiteral("a.bmp"));
-        bench.addPicture(picture);
-        const QString ini = bench.path(QStringLiteral("zedo.ini"));
+        EditorFixture editor;
+        editor.addPicture(QStringLiteral("a.bmp"));
+        editor.addPicture(picture);
+        const QString ini = editor.path(QStringLiteral("zedo.ini"));
         const QByteArray old("\"a.bmp\"\r\n1\r\n4\r\n5\r\n0\r\n0\r\n0\r\n0\r\n");
         if (iniIsAFolder) {
             QVERIFY(QDir().mkdir(ini));
-            bench.write(QStringLiteral("zedo.ini/keep.txt"), "kept");
+            editor.write(QStringLiteral("zedo.ini/keep.txt"), "kept");
         } else {
-            bench.write(QStringLiteral("zedo.ini"), old);
+            editor.write(QStringLiteral("zedo.ini"), old);
         }
-        QVERIFY(bench.start());
-        bench.run({"up", "up", "dblcell 4", "pen 0", "tool 1", "box 1", "box 3", "pick 1", "ok"});
+        QVERIFY(editor.start());
+        editor.run({"up", "up", "dblcell 4", "pen 0", "tool 1", "box 1", "box 3", "pick 1", "ok"});
 
-        QCOMPARE(bench.ends, 0);
-        QVERIFY(bench.form().isVisible());
-        QCOMPARE(bench.messages.size(), 1);
-        QVERIFY2(bench.messages[0].contains(QStringLiteral("Avbryt")),
-                 qPrintable(bench.messages[0]));
-        QVERIFY2(bench.messages[0].contains(iniIsAFolder ? QDir::toNativeSeparators(ini) : picture),
-                 qPrintable(bench.messages[0]));
+        QCOMPARE(editor.ends, 0);
+        QVERIFY(editor.form().isVisible());
+        QCOMPARE(editor.messages.size(), 1);
+        QVERIFY2(editor.messages[0].contains(QStringLiteral("Avbryt")),
+                 qPrintable(editor.messages[0]));
+        QVERIFY2(
+            editor.messages[0].contains(iniIsAFolder ? QDir::toNativeSeparators(ini) : picture),
+            qPrintable(editor.messages[0]));
         if (iniIsAFolder)
-            QCOMPARE(bench.read(QStringLiteral("zedo.ini/keep.txt")), QByteArray("kept"));
+            QCOMPARE(editor.read(QStringLiteral("zedo.ini/keep.txt")), QByteArray("kept"));
         else
-            QCOMPARE(bench.read(QStringLiteral("zedo.ini")), old);
-        QCOMPARE(int(QDir(bench.path(QString())).entryList(QDir::Files | QDir::Hidden).size()),
+            QCOMPARE(editor.read(QStringLiteral("zedo.ini")), old);
+        QCOMPARE(int(QDir(editor.path(QString())).entryList(QDir::Files | QDir::Hidden).size()),
                  iniIsAFolder ? 2 : 3); // no half-written file left beside it
 
         // The cause mended, a second "OK" saves exactly what was chosen.
         if (iniIsAFolder)
             QVERIFY(QDir(ini).removeRecursively());
         else
-            bench.run({"pick 0"});
-        bench.run({"ok"});
-        QCOMPARE(bench.ends, 1);
-        QCOMPARE(bench.read(QStringLiteral("zedo.ini")).value_or("(no file)"),
+            editor.run({"pick 0"});
+        editor.run({"ok"});
+        QCOMPARE(editor.ends, 1);
+        QCOMPARE(editor.read(QStringLiteral("zedo.ini")).value_or("(no file)"),
                  QByteArray((iniIsAFolder ? "\"b.bmp\"" : "\"a.bmp\"") +
                             QByteArray("\r\n5\r\n12\r\n9\r\n2\r\n14\r\n12\r\n5\r\n0\r\n0\r\n0\r\n"
                                        "-1\r\n")));
@@ -141,38 +135,38 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QByteArray, firstBytes);
         QFETCH(QString, named);
-        EditorBench bench;
+        EditorFixture editor;
         for (const QString &name : names)
-            bench.addPicture(name);
+            editor.addPicture(name);
         if (!names.isEmpty())
-            bench.write(names[0], firstBytes);
-        const std::optional<QString> failure = bench.load();
+            editor.write(names[0], firstBytes);
+        const std::optional<QString> failure = editor.load();
         QVERIFY(failure);
-        const QString path = QDir::toNativeSeparators(bench.path(named));
+        const QString path = QDir::toNativeSeparators(editor.path(named));
         QVERIFY2(failure->contains(named.isEmpty() ? QDir::toNativeSeparators(QDir::currentPath())
                                                    : path),
                  qPrintable(*failure));
-        QVERIFY(!bench.form().isVisible());
-        QVERIFY(!bench.read(QStringLiteral("zedo.ini")));
+        QVERIFY(!editor.form().isVisible());
+        QVERIFY(!editor.read(QStringLiteral("zedo.ini")));
     }
 
     void backdropCoversTheScreenBehindTheWindow()
     {
-        EditorBench bench;
-        bench.addPicture(QStringLiteral("a.bmp"));
-        QVERIFY(bench.start());
-        zedoconf::Form1 *backdrop = bench.form().backdrop();
+        EditorFixture editor;
+        editor.addPicture(QStringLiteral("a.bmp"));
+        QVERIFY(editor.start());
+        zedoconf::Form1 *backdrop = editor.form().backdrop();
         QVERIFY(backdrop && backdrop->isVisible());
         QCOMPARE(backdrop->geometry(), QGuiApplication::primaryScreen()->geometry());
         QCOMPARE(backdrop->grab().toImage().pixel(3, 3), qRgb(0, 0, 0));
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         // Centred, up to the few pixels of a frame the system may add.
-        const QPoint offCentre = bench.form().geometry().center() - screen.center();
+        const QPoint offCentre = editor.form().geometry().center() - screen.center();
         QVERIFY2(offCentre.manhattanLength() <= 4,
                  qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
 
-        bench::click(backdrop, QPoint(3, 3));
-        QTRY_VERIFY(bench.form().isActiveWindow());
+        fixture::click(backdrop, QPoint(3, 3));
+        QTRY_VERIFY(editor.form().isActiveWindow());
     }
 
     // What the colouring program reads, field by field in file order.
@@ -196,11 +190,11 @@ private slots:
         QFETCH(QString, picture);
         QFETCH(QStringList, steps);
         QFETCH(QList<int>, values);
-        EditorBench bench;
-        bench.addPicture(picture);
-        QVERIFY(bench.start());
-        bench.run(steps + QStringList{"ok"});
-        QCOMPARE(bench.ends, 1);
+        EditorFixture editor;
+        editor.addPicture(picture);
+        QVERIFY(editor.start());
+        editor.run(steps + QStringList{"ok"});
+        QCOMPARE(editor.ends, 1);
 
         core::SettingsReader reader(core::SettingsFileName);
         QCOMPARE(reader.readString(QStringLiteral("PicturePath")), picture);

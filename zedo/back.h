@@ -1,6 +1,6 @@
 #pragma once
 
-#include "backdrop.h"
+#include "forms/backdrop.h"
 
 namespace zedo {
 

@@ -1,16 +1,16 @@
-#include "form1.h"
+#include "zedo/form1.h"
 
-#include "colortable.h"
-#include "commandbutton3d.h"
-#include "error.h"
-#include "form2.h"
-#include "picturebox.h"
-#include "pictureloader.h"
-#include "printing.h"
-#include "raster.h"
-#include "runtime.h"
-#include "settingsfile.h"
-#include "shape.h"
+#include "core/colortable.h"
+#include "core/error.h"
+#include "core/pictureloader.h"
+#include "core/raster.h"
+#include "core/settingsfile.h"
+#include "forms/commandbutton3d.h"
+#include "forms/picturebox.h"
+#include "forms/printing.h"
+#include "forms/runtime.h"
+#include "forms/shape.h"
+#include "zedo/form2.h"
 
 #include <QCloseEvent>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "back.h"
+#include "zedo/back.h"
 
 #include <QWidget>
 
@@ -18,10 +18,11 @@ namespace zedo {
 
 class Form2;
 
-// The main window, where the child paints: the palette on the left, the
-// canvas in the middle and the buttons to quit, print and switch the tool on
-// the right. It reads its settings while it loads, shows the black backdrop
-// behind itself, and keeps the print page with the latest painting.
+// zedo's Form1 is the main window (in zedoconf, Form1 is the backdrop), where
+// the child paints: the palette on the left, the canvas in the middle and the
+// buttons to quit, print and switch the tool on the right. It reads its
+// settings while it loads, shows the black backdrop behind itself, and keeps
+// the print page with the latest painting.
 class Form1 : public QWidget
 {
     Q_OBJECT

@@ -1,15 +1,15 @@
 // The design of the main window: every control with its place (twips of its
 // container), colours, fonts, captions and pictures, in control order, which
 // is also the tab order.
-#include "form1.h"
+#include "zedo/form1.h"
 
-#include "commandbutton3d.h"
-#include "design.h"
-#include "form2.h"
-#include "panel3d.h"
-#include "picturebox.h"
-#include "pictureloader.h"
-#include "shape.h"
+#include "core/pictureloader.h"
+#include "forms/commandbutton3d.h"
+#include "forms/design.h"
+#include "forms/panel3d.h"
+#include "forms/picturebox.h"
+#include "forms/shape.h"
+#include "zedo/form2.h"
 
 namespace zedo {
 

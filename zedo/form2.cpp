@@ -1,8 +1,8 @@
-#include "form2.h"
+#include "zedo/form2.h"
 
-#include "design.h"
-#include "panel3d.h"
-#include "picturebox.h"
+#include "forms/design.h"
+#include "forms/panel3d.h"
+#include "forms/picturebox.h"
 
 namespace zedo {
 

@@ -9,8 +9,9 @@ class PictureBox;
 
 namespace zedo {
 
-// The print page: a window that is never shown. Its page picture always holds
-// the latest painting of the canvas, and the whole window is what is printed.
+// zedo's Form2 is the print page (in zedoconf, Form2 is the settings window): a
+// window that is never shown. Its page picture always holds the latest painting
+// of the canvas, and the whole window is what is printed.
 class Form2 : public QWidget
 {
     Q_OBJECT

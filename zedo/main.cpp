@@ -1,7 +1,7 @@
-#include "error.h"
-#include "design.h"
-#include "form1.h"
-#include "runtime.h"
+#include "core/error.h"
+#include "forms/design.h"
+#include "forms/runtime.h"
+#include "zedo/form1.h"
 
 #include <QApplication>
 
@@ -11,8 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Krumelo"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    forms::installFontSubstitutes();
+    forms::useDesignLooks();
 
     std::unique_ptr<zedo::Form1> form1;
     try {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "backdrop.h"
+#include "forms/backdrop.h"
 
 #include <QWidget>
 
@@ -23,14 +23,17 @@ class VScrollBar;
 
 namespace zedoconf {
 
-// The black backdrop that hides the desktop behind the settings window.
+// zedoconf's Form1 is the black backdrop that hides the desktop behind the
+// settings window (in zedo, Form1 is the main window and the backdrop is
+// `back`).
 using Form1 = forms::Backdrop;
 
-// The settings window "Hämta", in which the adult chooses the picture, the
-// colours, the pen width, the starting tool and the visible buttons of the
-// colouring program, and saves them to zedo.ini. Every run starts from the
-// built-in defaults: the window never reads zedo.ini. The controls keep the
-// names of the window design, so each handler reads as its steps.
+// zedoconf's Form2 is the settings window "Hämta" (in zedo, Form2 is the print
+// page), in which the adult chooses the picture, the colours, the pen width,
+// the starting tool and the visible buttons of the colouring program, and saves
+// them to zedo.ini. Every run starts from the built-in defaults: the window
+// never reads zedo.ini. The controls keep the names of the window design, so
+// each handler reads as its steps.
 class Form2 : public QWidget
 {
     Q_OBJECT

@@ -1,18 +1,18 @@
 // The design of the settings window: every control with its place, size,
 // font, colours, caption and start value, in the order of the design table.
 
-#include "form2.h"
+#include "zedoconf/form2.h"
 
-#include "checkbox3d.h"
-#include "commandbutton3d.h"
-#include "design.h"
-#include "filelistbox.h"
-#include "imagebox.h"
-#include "label.h"
-#include "line.h"
-#include "optionbutton3d.h"
-#include "panel3d.h"
-#include "vscrollbar.h"
+#include "forms/checkbox3d.h"
+#include "forms/commandbutton3d.h"
+#include "forms/design.h"
+#include "forms/filelistbox.h"
+#include "forms/imagebox.h"
+#include "forms/label.h"
+#include "forms/line.h"
+#include "forms/optionbutton3d.h"
+#include "forms/panel3d.h"
+#include "forms/vscrollbar.h"
 
 #include <QLineEdit>
 

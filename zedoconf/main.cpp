@@ -1,10 +1,9 @@
-#include "form2.h"
+#include "zedoconf/form2.h"
 
-#include "design.h"
-#include "runtime.h"
+#include "forms/design.h"
+#include "forms/runtime.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
@@ -12,8 +11,7 @@ int main(int argc, char *argv[])
     // The title of the program's message boxes. It is not set as the display
     // name, which the system would append to the window title "Hämta".
     QApplication::setApplicationName(QStringLiteral("zedoconf"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    forms::installFontSubstitutes();
+    forms::useDesignLooks();
 
     zedoconf::Form2 form;
     try {

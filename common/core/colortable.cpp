@@ -1,6 +1,6 @@
-#include "colortable.h"
+#include "core/colortable.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <array>
 

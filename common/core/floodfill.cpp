@@ -2,7 +2,7 @@
 // and the child expects the colour at once, so it is written for speed: each
 // pixel is read about once and written once, and what it keeps on the side
 // grows with the filled area, never with the image.
-#include "raster.h"
+#include "core/raster.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "pictureloader.h"
+#include "core/pictureloader.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "settingsfile.h"
+#include "core/settingsfile.h"
 
-#include "error.h"
-#include "windows1252.h"
+#include "core/error.h"
+#include "core/windows1252.h"
 
 #include <QDir>
 #include <QFileInfo>

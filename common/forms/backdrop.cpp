@@ -1,4 +1,4 @@
-#include "backdrop.h"
+#include "forms/backdrop.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "checkbox3d.h"
+#include "forms/checkbox3d.h"
 
 #include <QPainter>
 #include <qdrawutil.h>

@@ -1,4 +1,4 @@
-#include "choicebutton3d.h"
+#include "forms/choicebutton3d.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "commandbutton3d.h"
+#include "forms/commandbutton3d.h"
 
 #include <QPainter>
 #include <qdrawutil.h>

@@ -1,7 +1,8 @@
-#include "design.h"
+#include "forms/design.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QWidget>
 
 namespace forms {
@@ -38,8 +39,9 @@ QFont designFont(const QString &face, double points, bool bold)
     return font;
 }
 
-void installFontSubstitutes()
+void useDesignLooks()
 {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(

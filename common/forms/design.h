@@ -31,8 +31,10 @@ void setBackColor(QWidget *widget, QRgb color);
 // so the look does not depend on the screen) and weight.
 QFont designFont(const QString &face, double points, bool bold);
 
-// The designs name fonts of another system; maps them to faces present here.
-void installFontSubstitutes();
+// The look every window of the programs is designed for, the same on every
+// desktop: the Fusion style, and faces present here for the fonts the designs
+// name. Called once, right after the application object is made.
+void useDesignLooks();
 
 // Colours of the designs. The system colours follow the classic scheme.
 namespace colors {

@@ -1,6 +1,6 @@
-#include "filelistbox.h"
+#include "forms/filelistbox.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <QDir>
 #include <QScopedValueRollback>

@@ -1,4 +1,4 @@
-#include "imagebox.h"
+#include "forms/imagebox.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "line.h"
+#include "forms/line.h"
 
-#include "design.h"
+#include "forms/design.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "optionbutton3d.h"
+#include "forms/optionbutton3d.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "choicebutton3d.h"
+#include "forms/choicebutton3d.h"
 
 namespace forms {
 

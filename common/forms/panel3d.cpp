@@ -1,4 +1,4 @@
-#include "panel3d.h"
+#include "forms/panel3d.h"
 
 #include <QPainter>
 #include <qdrawutil.h>

@@ -1,7 +1,7 @@
-#include "picturebox.h"
+#include "forms/picturebox.h"
 
-#include "error.h"
-#include "raster.h"
+#include "core/error.h"
+#include "core/raster.h"
 
 #include <QMouseEvent>
 #include <QPainter>

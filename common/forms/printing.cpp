@@ -1,6 +1,6 @@
-#include "printing.h"
+#include "forms/printing.h"
 
-#include "error.h"
+#include "core/error.h"
 
 #include <QGuiApplication>
 #include <QPainter>

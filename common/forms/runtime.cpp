@@ -1,4 +1,4 @@
-#include "runtime.h"
+#include "forms/runtime.h"
 
 #include <QApplication>
 #include <QMessageBox>

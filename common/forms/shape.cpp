@@ -1,7 +1,7 @@
-#include "shape.h"
+#include "forms/shape.h"
 
-#include "design.h"
-#include "raster.h"
+#include "core/raster.h"
+#include "forms/design.h"
 
 #include <QPainter>
 

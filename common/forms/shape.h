@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colortable.h"
+#include "core/colortable.h"
 
 #include <QWidget>
 

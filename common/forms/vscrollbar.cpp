@@ -1,4 +1,4 @@
-#include "vscrollbar.h"
+#include "forms/vscrollbar.h"
 
 #include <QApplication>
 #include <QPointer>
