@@ -65,7 +65,7 @@ private slots:
         QWidget container;
         container.setAutoFillBackground(true);
         QPalette grey = container.palette();
-        grey.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+        grey.setColor(QPalette::Window, QColor(forms::colors::lightGrey));
         container.setPalette(grey);
         container.resize(100, 100);
         forms::Shape shape(&container);

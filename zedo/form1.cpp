@@ -23,7 +23,10 @@ namespace zedo {
 namespace {
 
 // The order in which a press on the palette tries the sixteen colours; each
-// colour index is tried against the colour shown under the pointer.
+// colour index is tried against the colour shown under the pointer. It begins
+// with the settings editor's default cell colours, but nothing ties the two:
+// the sixteen colours all differ, so at most one matches and the order never
+// changes which colour is picked.
 constexpr std::array<int, core::ColorIndexCount> PickOrder = {12, 9, 2, 14, 10, 11, 4, 8,
                                                               15, 0, 1, 3,  5,  6,  7, 13};
 

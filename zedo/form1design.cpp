@@ -17,8 +17,6 @@ using forms::place;
 
 namespace {
 
-const QColor LightGrey(192, 192, 192);
-
 QFont windowFont()
 {
     return forms::designFont(QStringLiteral("MS Sans Serif"), 8.25, true);
@@ -59,12 +57,12 @@ void Form1::buildPalette()
 {
     Panel3D1 = new forms::Panel3D(this);
     place(Panel3D1, 0, 0, 2895, 6800);
-    Panel3D1->setBackColor(LightGrey);
+    Panel3D1->setBackColor(QColor(forms::colors::lightGrey));
     Panel3D1->setCaption(QString());
 
     Picture2 = new forms::PictureBox(Panel3D1);
     place(Picture2, 240, 360, 2415, 6135);
-    Picture2->setBackColor(LightGrey);
+    Picture2->setBackColor(QColor(forms::colors::lightGrey));
     Picture2->setScaleUnit(forms::PictureBox::ScaleUnit::Twip);
 
     // The design grid: two columns, five rows.
@@ -84,7 +82,7 @@ void Form1::buildCanvas()
 {
     Panel3D2 = new forms::Panel3D(this);
     place(Panel3D2, 2880, 0, 5775, 6800);
-    Panel3D2->setBackColor(LightGrey);
+    Panel3D2->setBackColor(QColor(forms::colors::lightGrey));
     Panel3D2->setCaption(QString());
 
     Picture1 = new forms::PictureBox(Panel3D2);

@@ -22,7 +22,7 @@ Form2::Form2() : QWidget(nullptr)
 
     Panel3D2 = new forms::Panel3D(this);
     place(Panel3D2, 3000, 360, 5775, 6615);
-    Panel3D2->setBackColor(QColor(192, 192, 192));
+    Panel3D2->setBackColor(QColor(forms::colors::lightGrey));
     Panel3D2->setCaption(QStringLiteral("Panel3D2"));
     Panel3D2->setFont(forms::designFont(QStringLiteral("MS Sans Serif"), 8.25, true));
 

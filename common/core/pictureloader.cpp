@@ -1,6 +1,7 @@
 #include "core/pictureloader.h"
 
 #include "core/error.h"
+#include "core/filekind.h"
 
 #include <QDir>
 #include <QFile>
@@ -186,15 +187,16 @@ QImage LoadPicture(const QString &fileName)
 {
     if (fileName.isEmpty())
         return {};
-    const QFileInfo info(fileName);
-    // No file name holds a NUL character; Qt would only warn of one.
-    if (fileName.contains(QChar(u'\0')) || !info.exists())
+    switch (kindOfFile(fileName)) {
+    case FileKind::Missing:
         fail(fileName, QStringLiteral("filen finns inte"));
-    if (info.isDir())
+    case FileKind::Folder:
         fail(fileName, QStringLiteral("det är en mapp"));
-    // A pipe or a device would keep the program waiting for bytes for ever.
-    if (!info.isFile())
+    case FileKind::Special:
         fail(fileName, QStringLiteral("det är ingen vanlig fil"));
+    case FileKind::Plain:
+        break;
+    }
 
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))

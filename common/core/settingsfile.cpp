@@ -1,6 +1,7 @@
 #include "core/settingsfile.h"
 
 #include "core/error.h"
+#include "core/filekind.h"
 #include "core/windows1252.h"
 
 #include <QDir>
@@ -115,15 +116,17 @@ void WriteSettings(const QString &fileName, const ZedoSettings &settings)
 
 SettingsReader::SettingsReader(const QString &fileName) : m_fileName(fileName), m_file(fileName)
 {
-    const QFileInfo info(fileName);
-    if (!info.exists())
+    switch (kindOfFile(fileName)) {
+    case FileKind::Missing:
         throw Error(QStringLiteral("Inställningsfilen %1 finns inte.").arg(shownName(fileName)));
-    if (info.isDir())
+    case FileKind::Folder:
         throw Error(QStringLiteral("Inställningsfilen %1 är en mapp.").arg(shownName(fileName)));
-    // A pipe or a device would keep the program waiting for bytes for ever.
-    if (!info.isFile())
+    case FileKind::Special:
         throw Error(
             QStringLiteral("Inställningsfilen %1 är ingen vanlig fil.").arg(shownName(fileName)));
+    case FileKind::Plain:
+        break;
+    }
     if (!m_file.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("Inställningsfilen %1 kan inte läsas: %2")
                         .arg(shownName(fileName), m_file.errorString()));

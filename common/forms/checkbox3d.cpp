@@ -1,5 +1,7 @@
 #include "forms/checkbox3d.h"
 
+#include "forms/design.h"
+
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -11,9 +13,7 @@ CheckBox3D::CheckBox3D(QWidget *parent) : ChoiceButton3D(parent)
 
 void CheckBox3D::drawMark(QPainter &painter, const QRect &box) const
 {
-    QPalette bevel = palette();
-    bevel.setColor(QPalette::Light, Qt::white);
-    bevel.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+    const QPalette bevel = classicBevel(palette());
     const QBrush face(Qt::white);
     qDrawShadePanel(&painter, box, bevel, true /*sunken*/, 1 /*lineWidth*/, &face);
     if (Value()) {

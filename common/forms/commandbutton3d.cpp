@@ -1,5 +1,7 @@
 #include "forms/commandbutton3d.h"
 
+#include "forms/design.h"
+
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -28,10 +30,8 @@ QSize CommandButton3D::sizeHint() const
 void CommandButton3D::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(0xC0, 0xC0, 0xC0));
-    QPalette bevel = palette();
-    bevel.setColor(QPalette::Light, Qt::white);
-    bevel.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+    painter.fillRect(rect(), QColor(colors::lightGrey));
+    const QPalette bevel = classicBevel(palette());
     qDrawWinButton(&painter, rect(), bevel, isDown());
 
     // Picture over caption, the pair centred; pressed, both move down a pixel.

@@ -31,6 +31,13 @@ void setBackColor(QWidget *widget, QRgb color)
     widget->setAutoFillBackground(true);
 }
 
+QPalette classicBevel(QPalette base)
+{
+    base.setColor(QPalette::Light, QColor(colors::windowBackground));
+    base.setColor(QPalette::Dark, QColor(colors::grey));
+    return base;
+}
+
 QFont designFont(const QString &face, double points, bool bold)
 {
     QFont font(face);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPalette>
 #include <QRgb>
 #include <QRect>
 #include <QString>
@@ -36,10 +37,15 @@ QFont designFont(const QString &face, double points, bool bold);
 // name. Called once, right after the application object is made.
 void useDesignLooks();
 
+// The colours of the classic raised and sunken edges over `base`: white
+// where the light falls, grey in the shadow, whatever the desktop's scheme.
+QPalette classicBevel(QPalette base);
+
 // Colours of the designs. The system colours follow the classic scheme.
 namespace colors {
 inline constexpr QRgb lightYellow = 0xFFFFFF80;
 inline constexpr QRgb lightGrey = 0xFFC0C0C0;
+inline constexpr QRgb grey = 0xFF808080;
 inline constexpr QRgb windowBackground = 0xFFFFFFFF;
 inline constexpr QRgb windowText = 0xFF000000;
 inline constexpr QRgb menu = 0xFFC0C0C0;

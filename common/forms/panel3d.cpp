@@ -1,5 +1,7 @@
 #include "forms/panel3d.h"
 
+#include "forms/design.h"
+
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -29,9 +31,7 @@ void Panel3D::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_backColor);
-    QPalette bevel = palette();
-    bevel.setColor(QPalette::Light, Qt::white);
-    bevel.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+    const QPalette bevel = classicBevel(palette());
     qDrawShadePanel(&painter, rect(), bevel, false /*raised*/, 1 /*lineWidth*/);
     painter.setPen(Qt::black);
     painter.drawText(rect(), Qt::AlignCenter, m_caption);

@@ -1,0 +1,19 @@
+#include "core/filekind.h"
+
+#include <QFileInfo>
+
+namespace core {
+
+FileKind kindOfFile(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (fileName.contains(QChar(u'\0')) || !info.exists())
+        return FileKind::Missing;
+    if (info.isDir())
+        return FileKind::Folder;
+    if (!info.isFile())
+        return FileKind::Special;
+    return FileKind::Plain;
+}
+
+} // namespace core
