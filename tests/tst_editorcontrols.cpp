@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,21 +53,6 @@ int darkRuns(const QImage &image, int y)
         inside = dark;
     }
     return runs;
-}
-
-QRect thumbOf(forms::VScrollBar &bar)
-{
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.orientation = Qt::Vertical;
-    option.minimum = bar.minimum();
-    option.maximum = bar.maximum();
-    option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.singleStep = bar.singleStep();
-    option.pageStep = bar.pageStep();
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider,
-                                       &bar);
 }
 
 } // namespace
@@ -182,7 +166,7 @@ private slots:
         bar.resize(17, 120);
         bar.show();
         QVERIFY(QTest::qWaitForWindowExposed(&bar));
-        const QRect thumb = thumbOf(bar);
+        const QRect thumb = bar.partRect(QStyle::SC_ScrollBarSlider);
         QVERIFY(thumb.height() < 30); // the thumb shows where the value lies
         const QMap<QString, QPoint> points = {
             {"upper arrow", QPoint(8, 3)},
@@ -217,7 +201,7 @@ private slots:
         bar.show();
         QVERIFY(QTest::qWaitForWindowExposed(&bar));
         QSignalSpy spy(&bar, &forms::VScrollBar::Change);
-        const QPoint start = thumbOf(bar).center();
+        const QPoint start = bar.partRect(QStyle::SC_ScrollBarSlider).center();
         QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, start);
         for (int step = 1; step <= 8; ++step)
             QTest::mouseMove(&bar, start + QPoint(0, -5 * step));

@@ -2,6 +2,7 @@
 
 #include "zedo/back.h"
 
+#include <QSize>
 #include <QWidget>
 
 #include <array>
@@ -17,6 +18,12 @@ class Shape;
 namespace zedo {
 
 class Form2;
+
+// Sizes of the main window's design, in twips, for code that works without
+// the window: the client area and the canvas (Picture1), which is taller than
+// the print page's picture (Form2's PageTwips).
+inline constexpr QSize ClientTwips(9480, 6795);
+inline constexpr QSize CanvasTwips(5295, 6375);
 
 // zedo's Form1 is the main window (in zedoconf, Form1 is the backdrop), where
 // the child paints: the palette on the left, the canvas in the middle and the

@@ -44,7 +44,7 @@ Form1::Form1() : QWidget(nullptr)
     setWindowTitle(QStringLiteral("Krumelo"));
     forms::setBackColor(this, forms::colors::lightYellow);
     setFont(windowFont());
-    forms::placeCentred(this, 9480, 6795);
+    forms::placeCentred(this, ClientTwips.width(), ClientTwips.height());
 
     buildPalette();
     buildCanvas();
@@ -86,7 +86,7 @@ void Form1::buildCanvas()
     Panel3D2->setCaption(QString());
 
     Picture1 = new forms::PictureBox(Panel3D2);
-    place(Picture1, 240, 240, 5295, 6375);
+    place(Picture1, 240, 240, CanvasTwips.width(), CanvasTwips.height());
     Picture1->setPicture(core::LoadPicture(QStringLiteral(":/page.bmp")));
     Picture1->setBackColor(QColor(forms::colors::windowBackground));
     Picture1->setForeColor(core::toColorValue(forms::colors::windowText));

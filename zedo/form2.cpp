@@ -27,7 +27,7 @@ Form2::Form2() : QWidget(nullptr)
     Panel3D2->setFont(forms::designFont(QStringLiteral("MS Sans Serif"), 8.25, true));
 
     Picture1 = new forms::PictureBox(Panel3D2);
-    place(Picture1, 240, 240, 5295, 6135);
+    place(Picture1, 240, 240, PageTwips.width(), PageTwips.height());
     Picture1->setBackColor(QColor(forms::colors::windowBackground));
     Picture1->setFillColor(0x0000FF);
     Picture1->setDrawWidth(1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QWidget>
 
 namespace forms {
@@ -8,6 +9,10 @@ class PictureBox;
 } // namespace forms
 
 namespace zedo {
+
+// The size of the page picture in twips, for code that works without the
+// window: the part of the canvas that is kept and printed.
+inline constexpr QSize PageTwips(5295, 6135);
 
 // zedo's Form2 is the print page (in zedoconf, Form2 is the settings window): a
 // window that is never shown. Its page picture always holds the latest painting

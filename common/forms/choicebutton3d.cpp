@@ -21,11 +21,15 @@ QSize ChoiceButton3D::sizeHint() const
             std::max(MarkSize, metrics.height())};
 }
 
+QRect ChoiceButton3D::markBox() const
+{
+    return {0, (height() - MarkSize) / 2, MarkSize, MarkSize};
+}
+
 void ChoiceButton3D::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QRect box(0, (height() - MarkSize) / 2, MarkSize, MarkSize);
-    drawMark(painter, box);
+    drawMark(painter, markBox());
     QRect caption(MarkSize + CaptionGap, 0, width() - MarkSize - CaptionGap, height());
     // The faces standing in for the designs' font run wider than it did, so a
     // caption that would be cut off is narrowed, never shortened.

@@ -17,6 +17,8 @@ public:
     void setValue(bool set) { setChecked(set); }
     bool Value() const { return isChecked(); }
     QSize sizeHint() const override;
+    // Where the box of the mark lies: at the left, in the middle of the height.
+    QRect markBox() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

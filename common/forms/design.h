@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QRgb>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -15,6 +16,11 @@ namespace forms {
 constexpr int twips(int value)
 {
     return value >= 0 ? (value + 7) / 15 : -((-value + 7) / 15);
+}
+
+constexpr QSize twips(QSize size)
+{
+    return {twips(size.width()), twips(size.height())};
 }
 
 // Sets a control's place and size, given in twips of its container.

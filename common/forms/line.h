@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLine>
 #include <QWidget>
 
 namespace forms {
@@ -14,6 +15,8 @@ public:
     explicit Line(QWidget *parent = nullptr);
 
     void setPoints(int x1, int y1, int x2, int y2);
+    // The ends, in pixels of the container.
+    QLine points() const { return {m_from, m_to}; }
     void setBorderColor(QColor color);
     QColor BorderColor() const { return m_color; }
     // In pixels; the line is never thinner than one pixel.

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionSlider>
 
 namespace forms {
 
@@ -70,6 +71,13 @@ void VScrollBar::setValue(int value)
 int VScrollBar::Value() const
 {
     return direction() * value();
+}
+
+QRect VScrollBar::partRect(QStyle::SubControl part) const
+{
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_ScrollBar, &option, part, this);
 }
 
 void VScrollBar::applyRange()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QScrollBar>
+#include <QStyle>
 
 namespace forms {
 
@@ -25,6 +26,9 @@ public:
     int Value() const;
     void setSmallChange(int step) { setSingleStep(step); }
     void setLargeChange(int step) { setPageStep(step); }
+    // Where a part of the bar lies as its style draws it: an arrow
+    // (SC_ScrollBarSubLine is the upper one), the thumb or the track.
+    QRect partRect(QStyle::SubControl part) const;
 
 signals:
     void Change();
