@@ -10,9 +10,9 @@ build=${1:-$top/build}
 
 "$top/scripts/setup.sh"
 cmake -S "$top" -B "$build" -G Ninja >/dev/null
-cmake --build "$build" -j "$(nproc)" --target zedo zedoconf
+cmake --build "$build" -j "$(nproc)" --target zedo zedoconf designpoints
 "$top/scripts/cups-pdf.sh"
 mkdir -p "$top/docs"
-KRUMELO_SCREENSHOTS="$top/docs" \
+KRUMELO_SCREENSHOTS="$top/docs" KRUMELO_DESIGNPOINTS="$build/tests/designpoints" \
   bash "$top/tests/e2e/typical_run.sh" "$build/zedoconf/zedoconf" "$build/zedo/zedo"
 echo "screenshots: $top/docs/zedoconf.png and $top/docs/zedo.png"

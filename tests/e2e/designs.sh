@@ -1,18 +1,27 @@
-# shellcheck shell=bash disable=SC2034,SC2046
-# Part of lib.sh: points of the two windows, in design pixels (twips / 15)
-# of the client area, and the sixteen colours.
+# shellcheck shell=bash disable=SC2034,SC2046,SC2153 # names set by eval
+# Part of lib.sh: points of the two windows, in design pixels of the client
+# area, and the sixteen colours.
+#
+# The points come from the windows themselves: the program designpoints
+# (tests/e2e/designpoints.cpp, which lists every name it sets) builds them on
+# the offscreen platform and prints them as bash arrays, evaluated here. CTest
+# passes its path in KRUMELO_DESIGNPOINTS; to run a script by hand, set it to
+# build/tests/designpoints. A point is two words, "X Y": pass "${OK[@]}" or
+# $(swatch 5 0) to click, expect_pixel and the like.
+[ -n "${KRUMELO_DESIGNPOINTS:-}" ] ||
+  fail "KRUMELO_DESIGNPOINTS does not name the designpoints program (build/tests/designpoints)"
+design_points=$("$KRUMELO_DESIGNPOINTS") || fail "designpoints failed"
+eval "$design_points"
+unset design_points
 
 # The colouring program's main window "Krumelo".
-CANVAS_X=208 CANVAS_Y=16  # the canvas's top-left corner: its panel at 192,0 + 16,16
-SLUTA=(604 40)
-SKRIV_UT=(604 120)
-TOOL=(604 200)
-YELLOW_STRIP=(604 400) # the window's own face, below the buttons
+CANVAS_X=${CANVAS[0]} CANVAS_Y=${CANVAS[1]}
 
-# swatch5 I: the centre of swatch I when five colours stand in one column: the
-# palette box at 16,24, the swatch at 40, 30 + 1240 I twips, its 73 px circle
-# centred in its 81 px box.
-swatch5() { echo 96 $((24 + (30 + 1240 * $1 + 7) / 15 + 36)); }
+# swatch COUNT I: the centre of swatch I (from 0) when COUNT colours are shown.
+swatch() {
+  local -n centres=SWATCHES_$1
+  echo "${centres[@]:$((2 * $2)):2}"
+}
 
 # canvas_click X Y, canvas_drag X1 Y1 X2 Y2: at canvas pixels.
 canvas_click() { click $((CANVAS_X + $1)) $((CANVAS_Y + $2)); }
@@ -21,24 +30,23 @@ canvas_drag() { drag $((CANVAS_X + $1)) $((CANVAS_Y + $2)) $((CANVAS_X + $3)) $(
 expect_canvas_pixel() { expect_pixel $((CANVAS_X + $1)) $((CANVAS_Y + $2)) "${@:3}"; }
 
 # crop_canvas SHOT OUT: the part of the canvas that is kept and printed.
-crop_canvas() { crop "$1" "$CANVAS_X" "$CANVAS_Y" 353 409 "$2"; }
+crop_canvas() { crop "$1" "$CANVAS_X" "$CANVAS_Y" "${PAGE_SIZE[@]}" "$2"; }
 
 # The settings window "Hämta".
-FILE_LIST=(184 248 161 194) # left, top, width, height
-COUNT_UP=(112 44)           # the scroll bar's upper arrow (the bar at 104,40, 17x49)
-RITA=(400 84)
-RITA_MARK=(398 84)          # the centre of the option's round mark
-BRED=(400 420)
-PEN_SAMPLE_EDGE=(510 396)   # inside the red sample line only when it is 15 wide
-CHECK_PRINT=(400 228)
-CHECK_TOOL=(400 256)
-OK=(588 336)
-AVBRYT=(588 415)
+# A point of the pen sample inside the red line only when it is 15 pixels
+# wide, 7 either side of the line: 10 wide, it reaches 5 to one side.
+PEN_SAMPLE_EDGE=($((PEN_SAMPLE[0] + 6)) $(((PEN_SAMPLE[1] + PEN_SAMPLE[3]) / 2)))
 
-# cell_corner I: a point just inside colour cell I (57 x 57, two to a row, in
-# the panel at 0,112), clear of its caption.
-cell_corner() { echo $(($1 % 2 == 0 ? 24 + 6 : 88 + 6)) $((112 + (240 + 960 * ($1 / 2) + 7) / 15 + 6)); }
-cell_centre() { echo $(($1 % 2 == 0 ? 24 + 28 : 88 + 28)) $((112 + (240 + 960 * ($1 / 2) + 7) / 15 + 28)); }
+# file_entry I: the left part of the file list's entry I, where its name is.
+file_entry() { echo $((FILE_ROW[0] + 40)) $((FILE_ROW[1] + FILE_ROW[3] * $1 + FILE_ROW[3] / 2)); }
+# file_entry_end I: the right end of entry I, where the selection's colour
+# shows beyond any name.
+file_entry_end() { echo $((FILE_ROW[0] + FILE_ROW[2] - 8)) $((FILE_ROW[1] + FILE_ROW[3] * $1 + FILE_ROW[3] / 2)); }
+
+# cell_corner I: a point just inside colour cell I, clear of its caption;
+# cell_centre I: its centre.
+cell_corner() { echo $((CELLS[4 * $1] + 6)) $((CELLS[4 * $1 + 1] + 6)); }
+cell_centre() { echo $((CELLS[4 * $1] + CELLS[4 * $1 + 2] / 2)) $((CELLS[4 * $1 + 1] + CELLS[4 * $1 + 3] / 2)); }
 
 # The sixteen colours by colour index, as RRGGBB.
 QB=(000000 000080 008000 008080 800000 800080 808000 C0C0C0

@@ -21,11 +21,11 @@ refused() {
   unset WID
   start_program "$name" "$zedo"
   until message_box Krumelo >/dev/null; do
-    visible_window Krumelo 632 >/dev/null && fail "$name: the main window was shown"
+    visible_window Krumelo "${ZEDO_SIZE[0]}" >/dev/null && fail "$name: the main window was shown"
     [ "$SECONDS" -lt "$end" ] || fail "$name: no error message"
     sleep 0.1
   done
-  visible_window Krumelo 632 >/dev/null && fail "$name: the main window was shown"
+  visible_window Krumelo "${ZEDO_SIZE[0]}" >/dev/null && fail "$name: the main window was shown"
   xdotool key Return
   wait_exit "$APP_PID"
   [ "$EXIT_STATUS" != 0 ] || fail "$name: zedo ended with status 0"
@@ -44,14 +44,14 @@ refused file-ends-early zedo.ini
 write_ini "${good[@]}"
 note "Sluta"
 start_program sluta "$zedo"
-wait_window Krumelo 632
+wait_window Krumelo "${ZEDO_SIZE[0]}"
 click "${SLUTA[@]}"
 E2E_TIMEOUT=5 wait_exit "$APP_PID"
 [ "$EXIT_STATUS" = 0 ] || fail "\"Sluta\" ended zedo with status $EXIT_STATUS"
 
 note "closing the window"
 start_program close "$zedo"
-wait_window Krumelo 632
+wait_window Krumelo "${ZEDO_SIZE[0]}"
 "$E2E_DIR/closewindow.py" "$WID"
 E2E_TIMEOUT=5 wait_exit "$APP_PID"
 [ "$EXIT_STATUS" = 0 ] || fail "closing the window ended zedo with status $EXIT_STATUS"

@@ -21,22 +21,22 @@ paint() {
   start_xvfb "$2"
   write_ini '"blomma.bmp"' 5 12 9 2 14 10 15 0 -1 -1 -1 # the pen, 15 wide
   start_program "zedo-$SCALE" QT_SCALE_FACTOR="$SCALE" "$zedo"
-  wait_window Krumelo $((632 * SCALE))
-  [ "$WH" = $((453 * SCALE)) ] || fail "the window is $WH high at scale $SCALE"
-  expect_pixel "${YELLOW_STRIP[@]}" FFFF80 "the window's face below the buttons"
-  click $(swatch5 1) # light blue
+  wait_window Krumelo $((ZEDO_SIZE[0] * SCALE))
+  [ "$WH" = $((ZEDO_SIZE[1] * SCALE)) ] || fail "the window is $WH high at scale $SCALE"
+  expect_pixel "${FACE[@]}" FFFF80 "the window's face below the buttons"
+  click $(swatch 5 1) # light blue
   canvas_click 30 200
   canvas_click 300 390
   expect_canvas_pixel 300 390 "${QB[9]}" "the second dot"
   click "${TOOL[@]}"
-  click $(swatch5 3) # yellow
+  click $(swatch 5 3) # yellow
   canvas_click 135 360
-  click $(swatch5 0) # light red
+  click $(swatch 5 0) # light red
   canvas_click 170 50
   expect_canvas_pixel 170 50 "${QB[12]}" "the filled petal"
   screenshot "$WORK/shot$SCALE.png"
   crop_canvas "$WORK/shot$SCALE.png" "$WORK/canvas$SCALE.png"
-  crop "$WORK/shot$SCALE.png" 16 24 161 409 "$WORK/palette$SCALE.png"
+  crop "$WORK/shot$SCALE.png" "${PALETTE[@]}" "$WORK/palette$SCALE.png"
   kill "$APP_PID"
   wait_exit "$APP_PID"
 }
@@ -58,8 +58,8 @@ same_at_double palette
 note "zedoconf at scale 2"
 rm -f "$WORK/zedo.ini"
 start_program zedoconf-2 QT_SCALE_FACTOR=2 "$zedoconf"
-wait_window Hämta 1264
-[ "$WH" = 906 ] || fail "the settings window is $WH high at scale 2"
+wait_window Hämta $((ZEDOCONF_SIZE[0] * 2))
+[ "$WH" = $((ZEDOCONF_SIZE[1] * 2)) ] || fail "the settings window is $WH high at scale 2"
 click "${COUNT_UP[@]}"
 click "${COUNT_UP[@]}"
 click $(cell_centre 0)

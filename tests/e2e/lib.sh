@@ -5,7 +5,9 @@
 # screenshots, files and exits. Every wait polls with a deadline; none is a
 # bare sleep.
 # Source it from a bash script that has `set -euo pipefail`. The points of the
-# windows are in designs.sh, the checks of printed pages in paper.sh.
+# windows are in designs.sh, read from the windows by the program designpoints
+# (KRUMELO_DESIGNPOINTS names it; CTest sets it), the checks of printed pages
+# in paper.sh.
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_TIMEOUT=${E2E_TIMEOUT:-30}   # seconds any single wait may take
@@ -226,14 +228,6 @@ count_colour() {
 window_shot() {
   local m=$((16 * SCALE))
   /usr/bin/convert "$1" -crop "$((WW + 2 * m))x$((WH + 2 * m))+$((WX - m))+$((WY - m))" +repage "$2"
-}
-
-# colour_run FILE X Y H RRGGBB: "start length" of the first run of that colour
-# down the column X from Y, over H rows (screen pixels).
-colour_run() {
-  /usr/bin/convert "$1" -crop "1x$4+$2+$3" +repage -depth 8 txt:- |
-    awk -v want="#$5" 'NR > 1 { split($1, p, /[,:]/); if ($3 == want) { if (n == 0) s = p[2]; n++ } }
-                       END { print s + 0, n + 0 }'
 }
 
 # ini_lines LINE...: the bytes of a zedo.ini with these lines; write_ini

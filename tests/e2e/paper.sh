@@ -19,17 +19,17 @@ complete_pdf_after() {
 
 # printed_canvas PDF OUT: the page rendered at screen resolution, cut to where
 # the canvas lies on it. The print page's grey frame is found on the paper;
-# the canvas (353 x 409) lies centred in it.
+# the page's picture (PAGE_SIZE) lies centred in it.
 printed_canvas() {
-  local frame x y w h
+  local frame x y w h pw=${PAGE_SIZE[0]} ph=${PAGE_SIZE[1]}
   pdftoppm -r 96 -png -singlefile "$1" "$WORK/paper" 2>/dev/null
   frame=$(/usr/bin/convert "$WORK/paper.png" -fuzz 5% -fill black +opaque '#C0C0C0' -trim \
     -format '%X %Y %w %h' info:)
   read -r x y w h <<<"${frame//+/}"
-  if [ "$w" -le 353 ] || [ "$h" -le 409 ]; then
+  if [ "$w" -le "$pw" ] || [ "$h" -le "$ph" ]; then
     fail "no print page frame on the paper ($frame)"
   fi
-  /usr/bin/convert "$WORK/paper.png" -crop "353x409+$((x + (w - 353) / 2))+$((y + (h - 409) / 2))" \
+  /usr/bin/convert "$WORK/paper.png" -crop "${pw}x$ph+$((x + (w - pw) / 2))+$((y + (h - ph) / 2))" \
     +repage "$2"
 }
 

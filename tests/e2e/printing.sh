@@ -12,7 +12,7 @@ zedo=$(readlink -f "$1")
 declare -A SWATCH=([12]=0 [9]=1 [2]=2 [14]=3 [10]=4)
 # fill COLOUR X Y: picks the colour and fills the canvas area at (X, Y).
 fill() {
-  click $(swatch5 "${SWATCH[$1]}")
+  click $(swatch 5 "${SWATCH[$1]}")
   canvas_click "$2" "$3"
   expect_canvas_pixel "$2" "$3" "${QB[$1]}" "the area at $2,$3 filled"
 }
@@ -23,7 +23,7 @@ write_ini '"hus.bmp"' 5 12 9 2 14 10 10 -1 -1 -1 -1 # the fill tool at start
 
 note "printing to the default printer"
 start_program zedo "$zedo"
-wait_window Krumelo 632
+wait_window Krumelo "${ZEDO_SIZE[0]}"
 fill 12 80 180   # the roof
 fill 14 60 280   # the wall
 fill 10 260 220  # the tree's crown
@@ -44,7 +44,7 @@ wait_exit "$APP_PID"
 note "printing with no printer"
 # libcups asks this server for the printers; there is none there.
 start_program zedo-noprinter CUPS_SERVER=/nonexistent/cups.sock "$zedo"
-wait_window Krumelo 632
+wait_window Krumelo "${ZEDO_SIZE[0]}"
 fill 14 60 280
 screenshot "$WORK/before.png"
 crop_canvas "$WORK/before.png" "$WORK/canvas-before.png"

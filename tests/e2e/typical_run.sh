@@ -15,18 +15,12 @@ cp "$E2E_DIR"/../../examples/*.bmp "$WORK/"
 
 note "zedoconf: the adult's choices"
 start_program zedoconf "$zedoconf"
-wait_window Hämta 632
+wait_window Hämta "${ZEDOCONF_SIZE[0]}"
 backdrop zedoconf || fail "no backdrop behind zedoconf"
-screenshot "$WORK/conf0.png"
-# The first picture is selected at start; its highlight gives the row height.
-read -r first rows < <(colour_run "$WORK/conf0.png" "$(at $((FILE_LIST[0] + 150)) 0 | cut -d' ' -f1)" \
-  "$(at 0 "${FILE_LIST[1]}" | cut -d' ' -f2)" "${FILE_LIST[3]}" 308CC6)
-[ "$rows" -gt 10 ] || fail "no selected row in the file list"
-blomma_y=$((FILE_LIST[1] + first + 2 * rows + rows / 2)) # ballonger, bil, blomma
-click $((FILE_LIST[0] + 40)) "$blomma_y"
-expect_pixel $((FILE_LIST[0] + 150)) $((FILE_LIST[1] + first + rows / 2)) FFFFFF \
-  "the first picture no longer selected"
-expect_not_pixel $((FILE_LIST[0] + 150)) "$blomma_y" FFFFFF "the third picture selected"
+expect_pixel $(file_entry_end 0) 308CC6 "the first picture selected at start"
+click $(file_entry 2) # ballonger, bil, blomma
+expect_pixel $(file_entry_end 0) FFFFFF "the first picture no longer selected"
+expect_not_pixel $(file_entry_end 2) FFFFFF "the third picture selected"
 
 click "${COUNT_UP[@]}"
 click "${COUNT_UP[@]}"
@@ -43,7 +37,7 @@ expect_pixel $(cell_corner 2) "${QB[4]}" "cell 3 after two clicks"
 click "${BRED[@]}"
 expect_pixel "${PEN_SAMPLE_EDGE[@]}" FF0000 "the pen sample 15 wide"
 click "${RITA[@]}"
-expect_pixel "${RITA_MARK[@]}" 000000 "the mark of \"Rita\""
+expect_pixel "${RITA[@]}" 000000 "the mark of \"Rita\""
 click "${CHECK_PRINT[@]}"
 click "${CHECK_TOOL[@]}"
 if [ -n "$shots" ]; then
@@ -61,18 +55,22 @@ cmp "$WORK/expected.ini" "$WORK/zedo.ini" || {
 
 note "zedo: the child colours the page"
 start_program zedo "$zedo"
-wait_window Krumelo 632
+wait_window Krumelo "${ZEDO_SIZE[0]}"
 backdrop zedo || fail "no backdrop covers the screen"
 i=0
 for colour in 13 9 4 14 10; do
-  expect_pixel $(swatch5 $i) "${QB[$colour]}" "swatch $((i + 1)) in one column"
+  expect_pixel $(swatch 5 $i) "${QB[$colour]}" "swatch $((i + 1)) in one column"
   i=$((i + 1))
 done
-expect_pixel 136 62 "$GREY" "no second column"
+# Beside the first swatch, where the design's second column would be.
+read -r second_x _ < <(swatch 10 1)
+read -r _ first_y < <(swatch 5 0)
+expect_pixel "$second_x" "$first_y" "$GREY" "no second column"
 
-click $(swatch5 1) # light blue
-canvas_drag 25 300 75 300
-expect_canvas_pixel 75 300 "${QB[9]}" "the last dot"
+click $(swatch 5 1) # light blue
+pen=15 from=(25 300) to=(75 300)
+canvas_drag "${from[@]}" "${to[@]}"
+expect_canvas_pixel "${to[@]}" "${QB[9]}" "the last dot"
 
 click "${TOOL[@]}" # to "Måla"
 # Closed areas of the page: the pot, the two leaves and two petals.
@@ -81,7 +79,7 @@ fills=("14 135,360" "10 240,220" "10 120,250" "13 170,50" "13 100,120")
 draw=()
 for fill in "${fills[@]}"; do
   read -r colour point <<<"$fill"
-  click $(swatch5 "${swatch[$colour]}")
+  click $(swatch 5 "${swatch[$colour]}")
   canvas_click "${point%,*}" "${point#*,}"
   expect_canvas_pixel "${point%,*}" "${point#*,}" "${QB[$colour]}" \
     "the area at $point filled"
@@ -94,13 +92,14 @@ crop_canvas "$WORK/zedo1.png" "$WORK/canvas.png"
 
 # The fills are ImageMagick's own border fills on the page; the dots are
 # light blue, 15 pixels wide, along the drag and nowhere else.
-/usr/bin/convert "$WORK/blomma.bmp" -crop 353x409+0+0 +repage -type TrueColor \
+/usr/bin/convert "$WORK/blomma.bmp" -crop "${PAGE_SIZE[0]}x${PAGE_SIZE[1]}+0+0" +repage -type TrueColor \
   -bordercolor black "${draw[@]}" "$WORK/expected.png"
 /usr/bin/convert "$WORK/canvas.png" -fill white -opaque "#${QB[9]}" "$WORK/undotted.png"
 differ=$(compare -metric AE "$WORK/undotted.png" "$WORK/expected.png" null: 2>&1 || true)
 [ "$differ" = 0 ] || fail "the canvas differs from the filled page in $differ pixels besides the dots"
 dots=$(/usr/bin/convert "$WORK/canvas.png" -fill black +opaque "#${QB[9]}" -trim -format '%wx%h%X%Y' info:)
-[ "$dots" = "65x15+18+293" ] || fail "the dots cover $dots, not 65x15+18+293"
+drawn=$((to[0] - from[0] + pen))x$pen+$((from[0] - pen / 2))+$((from[1] - pen / 2))
+[ "$dots" = "$drawn" ] || fail "the dots cover $dots, not $drawn"
 
 note "zedo: printing"
 touch "$WORK/before-print"

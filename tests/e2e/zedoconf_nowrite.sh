@@ -22,15 +22,15 @@ ends_without_writing() {
     touch -d '2001-02-03 04:05:06' "$WORK/zedo.ini"
   fi
   start_program "zedoconf-$how-$with_file" "$zedoconf"
-  wait_window Hämta 632
+  wait_window Hämta "${ZEDOCONF_SIZE[0]}"
   click "${COUNT_UP[@]}"
   click $(cell_centre 1)
   expect_pixel $(cell_corner 3) "${QB[14]}" "cell 4 shown"
   click "${BRED[@]}"
   click "${RITA[@]}"
   click "${CHECK_PRINT[@]}"
-  expect_pixel "${RITA_MARK[@]}" 000000 "the mark of \"Rita\""
-  click $((FILE_LIST[0] + 40)) $((FILE_LIST[1] + 60))
+  expect_pixel "${RITA[@]}" 000000 "the mark of \"Rita\""
+  click $(file_entry 2)
   case $how in
   Avbryt) click "${AVBRYT[@]}" ;;
   close-box) "$E2E_DIR/closewindow.py" "$WID" ;;

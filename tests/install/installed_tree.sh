@@ -47,7 +47,7 @@ start_xvfb
 export HOME=$WORK/home PATH=$prefix/bin:$PATH
 mkdir -p "$HOME"
 start_program menu-zedo krumelo zedo
-wait_window Krumelo 632
+wait_window Krumelo "${ZEDO_SIZE[0]}"
 cmp "$examples/zedo.ini" "$HOME/Krumelo/zedo.ini" || fail "no example settings in ~/Krumelo"
 [ -f "$HOME/Krumelo/blomma.bmp" ] || fail "no example pages in ~/Krumelo"
 "$E2E_DIR/closewindow.py" "$WID"
@@ -55,7 +55,7 @@ wait_exit "$APP_PID"
 [ "$EXIT_STATUS" = 0 ] || fail "zedo from the menu ended with status $EXIT_STATUS"
 
 start_program menu-zedoconf krumelo zedoconf
-wait_window Hämta 632
+wait_window Hämta "${ZEDOCONF_SIZE[0]}"
 click "${OK[@]}" # the first picture and the defaults
 wait_exit "$APP_PID"
 [ "$EXIT_STATUS" = 0 ] || fail "zedoconf from the menu ended with status $EXIT_STATUS"
@@ -63,9 +63,9 @@ cmp <(ini_lines '"ballonger.bmp"' 3 12 9 2 10 -1 -1 0 0) "$HOME/Krumelo/zedo.ini
   fail "zedoconf from the menu did not save in ~/Krumelo"
 
 start_program menu-zedo-again krumelo zedo
-wait_window Krumelo 632
+wait_window Krumelo "${ZEDO_SIZE[0]}"
 # Three colours now, in one column: the third one's centre, green.
-expect_pixel 96 $((24 + (70 + 2 * 2100 + 7) / 15 + 62)) "${QB[2]}" "the saved third colour"
+expect_pixel $(swatch 3 2) "${QB[2]}" "the saved third colour"
 "$E2E_DIR/closewindow.py" "$WID"
 wait_exit "$APP_PID"
 note "the installed tree is complete"
