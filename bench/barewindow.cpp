@@ -7,6 +7,9 @@
 // without: --text shows one line of text, which is what brings up the font
 // system (a window without text never does); --backdrop first shows a black
 // borderless window over the whole screen, as both programs do.
+#include "forms/design.h"
+#include "zedo/form1.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
@@ -27,7 +30,7 @@ int main(int argc, char *argv[])
     }
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare"));
-    window.resize(632, 453);
+    window.resize(forms::twips(zedo::ClientTwips));
     if (options.contains(QStringLiteral("--text")))
         (new QLabel(QStringLiteral("Krumelo"), &window))->move(20, 20);
     window.show();

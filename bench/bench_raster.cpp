@@ -4,6 +4,9 @@
 // hand its flood fill runs on the same scenes, as the yardstick.
 #include "core/pictureloader.h"
 #include "core/raster.h"
+#include "forms/design.h"
+#include "zedo/form1.h"
+#include "zedo/form2.h"
 
 #include <QImage>
 #include <QPainter>
@@ -34,9 +37,9 @@ constexpr int GridStep = 32;
 constexpr int CellSize = GridStep - 1;
 
 // The canvas of the main window and the page rectangle the commit copies.
-constexpr int CanvasWidth = 353;
-constexpr int CanvasHeight = 425;
-constexpr int PageHeight = 409;
+constexpr int CanvasWidth = forms::twips(zedo::CanvasTwips.width());
+constexpr int CanvasHeight = forms::twips(zedo::CanvasTwips.height());
+constexpr int PageHeight = forms::twips(zedo::PageTwips.height());
 constexpr qint64 PageBytes = qint64(CanvasWidth) * PageHeight * sizeof(QRgb);
 
 enum class Scene { Page, Blank, GridWithGaps, ClosedCell };

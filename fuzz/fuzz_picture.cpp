@@ -4,7 +4,10 @@
 #include "core/error.h"
 #include "core/pictureloader.h"
 #include "core/raster.h"
+#include "forms/design.h"
 #include "forms/picturebox.h"
+#include "zedo/form1.h"
+#include "zedo/form2.h"
 
 #include <QApplication>
 #include <QFile>
@@ -16,8 +19,8 @@
 namespace {
 
 // The canvas and the print page's picture, in pixels.
-constexpr QSize CanvasSize(353, 425);
-constexpr QSize PageSize(353, 409);
+constexpr QSize CanvasSize = forms::twips(zedo::CanvasTwips);
+constexpr QSize PageSize = forms::twips(zedo::PageTwips);
 
 void commit(forms::PictureBox &canvas, QImage &page)
 {

@@ -20,20 +20,19 @@ using fixture::ZedoFixture;
 
 namespace {
 
-// The page rectangle every commit copies.
-constexpr QRect PageRect(0, 0, 353, 409);
-
 // Pointer positions reach a little beyond the canvas on every side, as a
 // held button drags the pointer off it.
-QPoint anywhere(QRandomGenerator &random)
+QPoint anywhere(QRandomGenerator &random, QRect canvas)
 {
-    return {random.bounded(-10, 364), random.bounded(-10, 436)};
+    return {random.bounded(canvas.left() - 10, canvas.right() + 11),
+            random.bounded(canvas.top() - 10, canvas.bottom() + 11)};
 }
 
-bool equalWithinPage(const QImage &a, const QImage &b)
+// Whether the two agree within the page rectangle, which every commit copies.
+bool equalWithinPage(const QImage &a, const QImage &b, QRect page)
 {
-    const qsizetype rowBytes = PageRect.width() * sizeof(QRgb);
-    for (int y = 0; y < PageRect.height(); ++y) {
+    const qsizetype rowBytes = page.width() * sizeof(QRgb);
+    for (int y = 0; y < page.height(); ++y) {
         if (std::memcmp(a.constScanLine(y), b.constScanLine(y), rowBytes) != 0)
             return false;
     }
@@ -72,7 +71,7 @@ private:
     {
         const bool filling = m_form.Command3D3->Caption() == QStringLiteral("Måla");
         const Qt::MouseButton button = m_random.bounded(4) == 0 ? Qt::RightButton : Qt::LeftButton;
-        const QPoint start = anywhere(m_random);
+        const QPoint start = anywhere(m_random, m_form.Picture1->rect());
         const bool onBlack = valid(start) && surface().pixel(start) == qRgb(0, 0, 0);
         QTest::mousePress(m_form.Picture1, button, {}, start);
         checkCommit("press");
@@ -91,13 +90,15 @@ private:
     }
 
     const QImage &surface() const { return m_form.Picture1->surface(); }
-    static bool valid(QPoint at) { return QRect(0, 0, 353, 425).contains(at); }
+    bool valid(QPoint at) const { return m_form.Picture1->rect().contains(at); }
 
     void checkCommit(const char *when)
     {
         const QImage &kept = m_form.Picture1->keptImage();
         const QImage &page = m_form.form2()->Picture1->keptImage();
-        if (failure.isEmpty() && !(equalWithinPage(surface(), kept) && equalWithinPage(kept, page)))
+        const QRect within = m_form.form2()->Picture1->rect();
+        if (failure.isEmpty() &&
+            !(equalWithinPage(surface(), kept, within) && equalWithinPage(kept, page, within)))
             failure = QStringLiteral("images differ after a %1").arg(QLatin1String(when));
     }
 

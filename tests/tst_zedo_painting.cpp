@@ -17,8 +17,6 @@ using fixture::ZedoFixture;
 
 namespace {
 
-// The page rectangle every commit copies: the print page's picture.
-constexpr QRect PageRect(0, 0, 353, 409);
 const QRgb White = qRgb(255, 255, 255);
 const QRgb Black = qRgb(0, 0, 0);
 
@@ -35,6 +33,12 @@ void pick(zedo::Form1 &form, int swatch, Qt::MouseButton button = Qt::LeftButton
 void clickCanvas(zedo::Form1 &form, QPoint at, Qt::MouseButton button = Qt::LeftButton)
 {
     QTest::mouseClick(form.Picture1, button, {}, at);
+}
+
+// The page rectangle every commit copies: the print page's picture.
+QRect pageRect(zedo::Form1 &form)
+{
+    return form.form2()->Picture1->rect();
 }
 
 // The smallest rectangle holding every pixel of `color`.
@@ -174,7 +178,7 @@ private slots:
             QCOMPARE(surface.pixel(x, 250), rgbOf(12));
         for (int x : {70, 115, 145, 190})
             QCOMPARE(surface.pixel(x, 250), White);
-        QCOMPARE(form.Picture1->keptImage().copy(PageRect), surface.copy(PageRect));
+        QCOMPARE(form.Picture1->keptImage().copy(pageRect(form)), surface.copy(pageRect(form)));
     }
 
     void fill_data()
@@ -201,9 +205,13 @@ private slots:
         QTest::newRow("black dot inside")
             << Points{{70, 70}} << 1 << Points{{30, 30}} << Points{{21, 21}, {100, 100}, {70, 60}}
             << Points{} << Points{{70, 70}, {69, 69}};
+        // The far corners of the page and of the canvas below it.
+        zedo::Form1 design;
+        const QPoint pageCorner = pageRect(design).bottomRight();
+        const QPoint canvasCorner = design.Picture1->rect().bottomRight();
         QTest::newRow("open background")
             << Points{} << 0 << Points{{140, 200}}
-            << Points{{140, 200}, {0, 0}, {299, 399}, {352, 408}, {352, 424}}
+            << Points{{140, 200}, {0, 0}, {299, 399}, pageCorner, canvasCorner}
             << Points{{70, 70}, {210, 70}} << Points{{20, 20}};
     }
 
@@ -231,7 +239,7 @@ private slots:
         const auto check = [&](const QList<QPoint> &points, QRgb color) {
             for (QPoint at : points) {
                 QCOMPARE(QColor(surface.pixel(at)), QColor(color));
-                if (PageRect.contains(at))
+                if (pageRect(form).contains(at))
                     QCOMPARE(QColor(kept.pixel(at)), QColor(color));
             }
         };
@@ -251,8 +259,8 @@ private slots:
             QTest::mouseMove(form.Picture1, QPoint(x, 70));
         QTest::mouseRelease(form.Picture1, Qt::LeftButton, {}, QPoint(110, 70));
         QCOMPARE(form.Picture1->surface(), before);
-        QCOMPARE(form.Picture1->keptImage().copy(PageRect), before.copy(PageRect));
-        QCOMPARE(form.form2()->Picture1->keptImage(), before.copy(PageRect));
+        QCOMPARE(form.Picture1->keptImage().copy(pageRect(form)), before.copy(pageRect(form)));
+        QCOMPARE(form.form2()->Picture1->keptImage(), before.copy(pageRect(form)));
     }
 
     void commitKeepsOnlyThePageRectangle()
@@ -260,22 +268,27 @@ private slots:
         ZedoFixture program;
         QVERIFY(program.start(fixture::settings({9}, 10, 0)));
         zedo::Form1 &form = program.form();
-        for (QPoint at : {QPoint(100, 100), QPoint(200, 405), QPoint(300, 420)})
+        const QRect pageArea = pageRect(form);
+        const int below = pageArea.bottom() + 1; // the first row of the canvas not kept
+        const QPoint across(200, below - 4), under(300, below + 11);
+        QVERIFY(form.Picture1->rect().contains(under));
+        for (QPoint at : {QPoint(100, 100), across, under})
             clickCanvas(form, at);
 
         const QImage &kept = form.Picture1->keptImage();
         const QImage &page = form.form2()->Picture1->keptImage();
-        QCOMPARE(page.size(), PageRect.size());
-        QCOMPARE(page, form.Picture1->surface().copy(PageRect));
-        QCOMPARE(kept.copy(PageRect), page);
+        QCOMPARE(page.size(), pageArea.size());
+        QCOMPARE(page, form.Picture1->surface().copy(pageArea));
+        QCOMPARE(kept.copy(pageArea), page);
         QCOMPARE(kept.pixel(100, 100), rgbOf(9));
-        QCOMPARE(kept.pixel(200, 408), rgbOf(9));
-        QCOMPARE(kept.pixel(200, 409), White); // the lowest 16 rows are not kept
-        QCOMPARE(kept.pixel(300, 420), White);
-        QCOMPARE(form.Picture1->surface().pixel(300, 420), rgbOf(9));
+        QCOMPARE(kept.pixel(across.x(), below - 1), rgbOf(9));
+        QCOMPARE(kept.pixel(across.x(), below), White); // the rows below the page are not kept
+        QCOMPARE(form.Picture1->surface().pixel(across.x(), below), rgbOf(9));
+        QCOMPARE(kept.pixel(under), White);
+        QCOMPARE(form.Picture1->surface().pixel(under), rgbOf(9));
 
         form.Picture1->Refresh(); // a repaint by the system
-        QCOMPARE(form.Picture1->surface().pixel(300, 420), White);
+        QCOMPARE(form.Picture1->surface().pixel(under), White);
         QCOMPARE(form.Picture1->surface().pixel(100, 100), rgbOf(9));
     }
 

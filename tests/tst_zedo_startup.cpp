@@ -1,6 +1,7 @@
 // The main window of the colouring program as it is built and as its
 // settings file sets it up.
 #include "core/colortable.h"
+#include "core/pictureloader.h"
 #include "forms/backdrop.h"
 #include "forms/commandbutton3d.h"
 #include "forms/design.h"
@@ -87,12 +88,12 @@ private slots:
         QCOMPARE(form.Command3D2->Caption(), QStringLiteral("Sluta"));
         QCOMPARE(form.Command3D1->Caption(), QStringLiteral("Skriv ut"));
         QCOMPARE(form.Command3D3->Caption(), QStringLiteral("Måla"));
-        QCOMPARE(form.Command3D2->Picture().size(), QSize(32, 32));
-        QCOMPARE(form.Command3D1->Picture().size(), QSize(35, 33));
+        QCOMPARE(form.Command3D2->Picture(), core::LoadPicture(":/stop.ico"));
+        QCOMPARE(form.Command3D1->Picture(), core::LoadPicture(":/printer.bmp"));
         QCOMPARE(form.Command3D3->Picture(), form.Picture4->picture());
-        QCOMPARE(form.Picture3->picture().size(), QSize(32, 32));
-        QCOMPARE(form.Picture4->picture().size(), QSize(39, 37));
-        QCOMPARE(form.Picture1->picture().size(), QSize(386, 410));
+        QCOMPARE(form.Picture3->picture(), core::LoadPicture(":/pencil.ico"));
+        QCOMPARE(form.Picture4->picture(), core::LoadPicture(":/palette.bmp"));
+        QCOMPARE(form.Picture1->picture(), core::LoadPicture(":/page.bmp"));
         QCOMPARE(form.Command3D2->font().pixelSize(), 13);
         QCOMPARE(form.Command3D1->font().pixelSize(), 11);
         QVERIFY(form.Command3D1->font().bold());

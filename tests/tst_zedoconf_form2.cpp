@@ -89,11 +89,13 @@ private slots:
         EditorFixture editor;
         editor.addPicture(QStringLiteral("a.bmp"));
         QVERIFY(editor.start());
-        const QImage image = shown(editor.form().Panel3D5);
+        const zedoconf::Form2 &form = editor.form();
+        const QImage image = shown(form.Panel3D5);
         const QRgb grey = forms::colors::menu;
-        QCOMPARE(image.pixel(forms::twips(1320 + 400), forms::twips(1200 + 400)), grey);
-        QCOMPARE(image.pixel(forms::twips(360 + 400), forms::twips(2160 + 400)), grey);
-        QCOMPARE(image.pixel(forms::twips(360 + 400), forms::twips(1200 + 600)), qRgb(0, 128, 0));
+        QCOMPARE(image.pixel(form.Panel3D4[3]->geometry().center()), grey);
+        QCOMPARE(image.pixel(form.Panel3D4[4]->geometry().center()), grey);
+        const QRect third = form.Panel3D4[2]->geometry(); // its colour below its caption
+        QCOMPARE(image.pixel(third.center() + QPoint(0, third.height() / 4)), qRgb(0, 128, 0));
     }
 
     // The group panels, not the window, colour what their controls draw round
@@ -194,7 +196,7 @@ private slots:
         QCOMPARE(editor.form().Line1->BorderWidth(), width);
         // The bar, across its middle row on the panel, is that many pixels wide.
         const QImage image = shown(editor.form().Panel3D7);
-        const int row = forms::twips(1500);
+        const int row = editor.form().Line1->geometry().center().y();
         int red = 0;
         for (int x = 0; x < image.width(); ++x)
             red += image.pixel(x, row) == qRgb(255, 0, 0);
