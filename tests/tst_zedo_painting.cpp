@@ -35,6 +35,23 @@ void clickCanvas(zedo::Form1 &form, QPoint at, Qt::MouseButton button = Qt::Left
     QTest::mouseClick(form.Picture1, button, {}, at);
 }
 
+// A point of the palette box (`where`) beside the swatches as they lie.
+QPoint besideTheSwatches(const zedo::Form1 &form, const QString &where)
+{
+    const QRect first = form.Shape1[0]->geometry();
+    if (where == u"box middle")
+        return form.Picture2->rect().center();
+    if (where == u"between rows")
+        return {first.center().x(), (first.bottom() + form.Shape1[2]->geometry().top()) / 2};
+    if (where == u"box corner")
+        return first.topLeft() + QPoint(2, 1);
+    if (where == u"eighth cell")
+        return form.Shape1[7]->geometry().center();
+    if (where == u"outline")
+        return {first.center().x(), first.top() + 1};
+    qFatal("no point %s", qPrintable(where));
+}
+
 // The page rectangle every commit copies: the print page's picture.
 QRect pageRect(zedo::Form1 &form)
 {
@@ -102,24 +119,25 @@ private slots:
     void pickBesideTheSwatches_data()
     {
         QTest::addColumn<int>("count");
-        QTest::addColumn<QPoint>("at"); // pixels of the palette box
+        QTest::addColumn<QString>("where"); // see besideTheSwatches
         QTest::addColumn<int>("picked");
-        QTest::newRow("no swatch at all") << 0 << QPoint(80, 200) << 7;
-        QTest::newRow("between two rows") << 10 << QPoint(40, 84) << 7;
-        QTest::newRow("box corner outside the circle") << 6 << QPoint(2, 9) << 7;
-        QTest::newRow("empty cell of 7 colours") << 7 << QPoint(120, 282) << 7;
-        QTest::newRow("outline of 1 colour") << 1 << QPoint(80, 28) << 0;
-        QTest::newRow("outline in the grid") << 10 << QPoint(40, 9) << 0;
+        QTest::newRow("no swatch at all") << 0 << "box middle" << 7;
+        QTest::newRow("between two rows") << 10 << "between rows" << 7;
+        QTest::newRow("box corner outside the circle") << 6 << "box corner" << 7;
+        QTest::newRow("empty cell of 7 colours") << 7 << "eighth cell" << 7;
+        QTest::newRow("outline of 1 colour") << 1 << "outline" << 0;
+        QTest::newRow("outline in the grid") << 10 << "outline" << 0;
     }
 
     void pickBesideTheSwatches()
     {
         QFETCH(int, count);
-        QFETCH(QPoint, at);
+        QFETCH(QString, where);
         QFETCH(int, picked);
         ZedoFixture program;
         const QList<int> colors = QList<int>(count, 9);
         QVERIFY(program.start(fixture::settings(colors)));
+        const QPoint at = besideTheSwatches(program.form(), where);
         QTest::mouseClick(program.form().Picture2, Qt::LeftButton, {}, at);
         QCOMPARE(program.form().Picture1->ForeColor(), core::QBColor(picked));
         QCOMPARE(program.form().Picture1->FillColor(), core::QBColor(picked));
@@ -129,7 +147,13 @@ private slots:
     {
         ZedoFixture program;
         QVERIFY(program.start(fixture::settings({9, 2})));
-        for (QPoint at : {QPoint(5, 5), QPoint(100, 445), QPoint(185, 200)})
+        // Above, below and right of the palette box.
+        const QRect frame = program.form().Panel3D1->rect();
+        const QRect box = program.form().Picture2->geometry();
+        const QPoint above(box.center().x(), box.top() / 2);
+        const QPoint below(box.center().x(), (box.bottom() + frame.bottom()) / 2);
+        const QPoint right((box.right() + frame.right()) / 2, box.center().y());
+        for (QPoint at : {above, below, right})
             QTest::mouseClick(program.form().Panel3D1, Qt::LeftButton, {}, at);
         QCOMPARE(program.form().Picture1->ForeColor(), core::QBColor(9));
         QCOMPARE(program.form().Picture1->FillColor(), core::QBColor(9));

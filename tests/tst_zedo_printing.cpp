@@ -2,6 +2,7 @@
 // rendered back at screen resolution to look at the paper.
 #include "forms/backdrop.h"
 #include "forms/commandbutton3d.h"
+#include "forms/panel3d.h"
 #include "forms/picturebox.h"
 #include "forms/printing.h"
 #include "zedo/form1.h"
@@ -18,11 +19,6 @@ using fixture::rgbOf;
 using fixture::ZedoFixture;
 
 namespace {
-
-constexpr QSize FormSize(612, 465);
-// The canvas's top-left corner on the print page: the panel's place plus the
-// page picture's place in it.
-constexpr QPoint CanvasOnPage(200 + 16, 24 + 16);
 
 std::unique_ptr<QPrinter> pdfPrinter(const QString &file, const QPageSize &paper, double margin)
 {
@@ -104,39 +100,43 @@ private slots:
 
         const QImage shown = paperOf(pdf);
         QVERIFY(!shown.isNull());
+        const QSize formSize = form.form2()->size();
+        const QRect frame = form.form2()->Panel3D2->geometry();
+        const QPoint canvasOnPage = form.form2()->Picture1->mapTo(form.form2(), QPoint());
         const double perMm = 96 / 25.4;
         const QSizeF printable = paper.size(QPageSize::Millimeter) * perMm -
                                  QSizeF(2 * margin * perMm, 2 * margin * perMm);
         const double scale = std::min(
-            {1.0, printable.width() / FormSize.width(), printable.height() / FormSize.height()});
-        const QPointF origin(margin * perMm + (printable.width() - FormSize.width() * scale) / 2,
+            {1.0, printable.width() / formSize.width(), printable.height() / formSize.height()});
+        const QPointF origin(margin * perMm + (printable.width() - formSize.width() * scale) / 2,
                              margin * perMm);
         const auto onPaper = [&](QPoint onForm) { return (origin + onForm * scale).toPoint(); };
         const auto canvasOnPaper = [&](QPoint onCanvas) {
-            return onPaper(CanvasOnPage + onCanvas);
+            return onPaper(canvasOnPage + onCanvas);
         };
 
         QVERIFY(looksLike(shown.pixel(canvasOnPaper({200, 300})), rgbOf(9))); // the dot
         QVERIFY(looksLike(shown.pixel(canvasOnPaper({70, 70})), rgbOf(9)));   // the fill
         QVERIFY(looksLike(shown.pixel(canvasOnPaper({250, 200})), rgbOf(9))); // uncommitted
         QVERIFY(looksLike(shown.pixel(canvasOnPaper({140, 70})), qRgb(255, 255, 255)));
-        QVERIFY(looksLike(shown.pixel(onPaper({205, 30})), qRgb(192, 192, 192))); // frame
+        QVERIFY(
+            looksLike(shown.pixel(onPaper(frame.topLeft() + QPoint(5, 6))), qRgb(192, 192, 192)));
 
         // The frame's left, right and top edges, found on the paper.
-        const int row = onPaper({0, 300}).y();
+        const int row = onPaper({0, frame.center().y()}).y();
         int left = 0;
         while (left < shown.width() && isPaper(shown.pixel(left, row)))
             ++left;
         int right = shown.width() - 1;
         while (right > 0 && isPaper(shown.pixel(right, row)))
             --right;
-        const int column = onPaper({400, 0}).x();
+        const int column = onPaper({frame.center().x(), 0}).x();
         int top = 0;
         while (top < shown.height() && isPaper(shown.pixel(column, top)))
             ++top;
-        QVERIFY(std::abs(left - onPaper({200, 0}).x()) <= 2);
-        QVERIFY(std::abs(right - onPaper({584, 0}).x()) <= 2);
-        QVERIFY(std::abs(top - onPaper({0, 24}).y()) <= 2);
+        QVERIFY(std::abs(left - onPaper(frame.topLeft()).x()) <= 2);
+        QVERIFY(std::abs(right - onPaper(frame.topRight()).x()) <= 2);
+        QVERIFY(std::abs(top - onPaper(frame.topLeft()).y()) <= 2);
     }
 
     void printingTwicePrintsTheSamePage()

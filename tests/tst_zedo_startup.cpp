@@ -80,6 +80,17 @@ private slots:
         QCOMPARE(widget->isVisibleTo(&form), shown);
     }
 
+    // Printing takes the print page at its design size; the tests of
+    // printing read its places from the window.
+    void designPlacesThePrintPage()
+    {
+        zedo::Form2 page;
+        QCOMPARE(page.size(), QSize(612, 465));
+        QCOMPARE(page.Panel3D2->geometry(), QRect(200, 24, 385, 441));
+        QCOMPARE(page.Picture1->geometry(), QRect(16, 16, 353, 409));
+        QVERIFY(!page.isVisible());
+    }
+
     void designGivesWindowCaptionsAndPictures()
     {
         zedo::Form1 form;
