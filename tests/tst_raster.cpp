@@ -2,10 +2,14 @@
 
 #include "pixels.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
+#include <cstring>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 using pixels::paintedRect;
 
@@ -74,6 +78,84 @@ QImage numbered(int width, int height, int blue)
     return image;
 }
 
+// The plainest fill there is: a walk from pixel to pixel over all that is
+// not border, with a mark for each pixel seen. Returns what it painted.
+QRect referenceFill(QImage &image, QPoint seed, QRgb border, QRgb fill)
+{
+    if (!image.rect().contains(seed))
+        return {};
+    image = image.convertToFormat(QImage::Format_RGB32);
+    const auto open = [&](QPoint p) {
+        return image.rect().contains(p) && (image.pixel(p) & 0xFFFFFF) != (border & 0xFFFFFF);
+    };
+    std::vector<char> seen(std::size_t(image.width()) * image.height());
+    const auto firstSeen = [&](QPoint p) {
+        const std::size_t index = std::size_t(p.y()) * image.width() + p.x();
+        return !std::exchange(seen[index], char(1));
+    };
+    QRect painted;
+    std::vector<QPoint> todo;
+    if (open(seed) && firstSeen(seed))
+        todo.push_back(seed);
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        image.setPixel(p, fill);
+        painted |= QRect(p, QSize(1, 1));
+        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+            if (open(p + step) && firstSeen(p + step))
+                todo.push_back(p + step);
+        }
+    }
+    return painted;
+}
+
+// Noise of border pixels and a few border walls, which make long passages,
+// dead ends and turns back. The other pixels take the fill colour among
+// others, and some pixels have an alpha that is not opaque.
+QImage randomPicture(QRandomGenerator &random, QSize size, int borderPercent, QRgb border)
+{
+    const QRgb colors[] = {White, Red, Green, 0x00FFFFFF, 0x7F00FF00, border & 0x00FFFFFF};
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            line[x] = int(random.bounded(100)) < borderPercent ? border : colors[random.bounded(5)];
+    }
+    for (int wall = random.bounded(4); wall > 0; --wall) {
+        const bool across = random.bounded(2);
+        const QPoint from(random.bounded(size.width()), random.bounded(size.height()));
+        const int length = random.bounded(across ? size.width() : size.height()) + 1;
+        for (int i = 0; i < length; ++i) {
+            const QPoint p = from + (across ? QPoint(i, 0) : QPoint(0, i));
+            if (image.rect().contains(p))
+                image.setPixel(p, colors[5]);
+        }
+    }
+    return image;
+}
+
+// Seeds at edges and corners as often as inside, now and then outside.
+QPoint randomSeed(QRandomGenerator &random, QSize size)
+{
+    const auto along = [&](int length) {
+        const int choices[] = {0, length - 1, int(random.bounded(length)), -1, length};
+        return choices[random.bounded(random.bounded(20) == 0 ? 5 : 3)];
+    };
+    return {along(size.width()), along(size.height())};
+}
+
+bool samePixels(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size() || a.format() != b.format())
+        return false;
+    for (int y = 0; y < a.height(); ++y) {
+        if (std::memcmp(a.constScanLine(y), b.constScanLine(y), a.width() * sizeof(QRgb)) != 0)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class TstRaster : public QObject
@@ -90,6 +172,10 @@ private slots:
     void fill_data();
     void fill();
     void fillComparesRedGreenBlueOnly();
+    void fillReturnsPaintedRect_data();
+    void fillReturnsPaintedRect();
+    void fillMatchesReference_data();
+    void fillMatchesReference();
     void fillLargeArea();
     void dotShape_data();
     void dotShape();
@@ -279,6 +365,76 @@ void TstRaster::fillComparesRedGreenBlueOnly()
     core::FloodFill(image, 1, 1, Black & 0x00FFFFFF, Blue & 0x00FFFFFF);
     QCOMPARE(artOf(image), QStringList({"#####", "#bbb#", "#####"}));
     QCOMPARE(qAlpha(image.pixel(2, 1)), 255);
+}
+
+// The rectangle tells the caller what to show again, so it must hold every
+// pixel painted, those that had the fill colour already among them.
+void TstRaster::fillReturnsPaintedRect_data()
+{
+    QTest::addColumn<QPoint>("seed");
+    QTest::addColumn<QRect>("painted");
+    QTest::newRow("inside a closed cell") << QPoint(6, 2) << QRect(5, 2, 2, 1);
+    QTest::newRow("the open page around the cell") << QPoint(9, 5) << QRect(3, 0, 7, 6);
+    QTest::newRow("left of the wall") << QPoint(0, 0) << QRect(0, 0, 2, 4);
+    QTest::newRow("area of the fill colour already") << QPoint(1, 5) << QRect(0, 5, 3, 1);
+    QTest::newRow("on the border") << QPoint(2, 0) << QRect();
+    QTest::newRow("outside") << QPoint(10, 0) << QRect();
+}
+
+void TstRaster::fillReturnsPaintedRect()
+{
+    QFETCH(QPoint, seed);
+    QFETCH(QRect, painted);
+    QImage image = imageOf(
+        {"..#.......", "..#.####..", "..#.#..#..", "..#.####..", "###.......", "ggg#......"});
+    QCOMPARE(core::FloodFill(image, seed.x(), seed.y(), Black, Green), painted);
+}
+
+// Random pictures, filled from random seeds, must come out exactly as the
+// plainest fill leaves them, with the same rectangle. The sizes straddle the
+// chunks of pixels and the words of bits the fill works in, and the tall and
+// wide ones make it reach far from the seed's row and column.
+void TstRaster::fillMatchesReference_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("borderPercent");
+    QTest::addColumn<QRgb>("border");
+    QTest::addColumn<QRgb>("fill");
+    QTest::addColumn<int>("pictures");
+    QTest::newRow("tiny") << QSize(5, 4) << 30 << Black << Green << 3000;
+    QTest::newRow("odd widths") << QSize(13, 9) << 35 << Black << Green << 2000;
+    QTest::newRow("a word of bits and a pixel") << QSize(65, 17) << 40 << Black << Green << 600;
+    QTest::newRow("a word of bits") << QSize(64, 16) << 30 << Black << Green << 600;
+    QTest::newRow("sparse border") << QSize(71, 40) << 10 << Black << Green << 400;
+    QTest::newRow("dense border") << QSize(50, 50) << 45 << Black << Green << 400;
+    QTest::newRow("one row") << QSize(300, 1) << 5 << Black << Green << 400;
+    QTest::newRow("one column") << QSize(1, 300) << 5 << Black << Green << 400;
+    QTest::newRow("tall") << QSize(7, 333) << 30 << Black << Green << 200;
+    QTest::newRow("wide") << QSize(1031, 6) << 15 << Black << Green << 200;
+    QTest::newRow("fill in the border colour") << QSize(40, 30) << 35 << Black << Black << 400;
+    QTest::newRow("red border") << QSize(33, 21) << 35 << Red << Green << 400;
+}
+
+void TstRaster::fillMatchesReference()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, borderPercent);
+    QFETCH(QRgb, border);
+    QFETCH(QRgb, fill);
+    QFETCH(int, pictures);
+    QRandomGenerator random(size.width() * 1000 + size.height());
+    for (int i = 0; i < pictures; ++i) {
+        const QImage before = randomPicture(random, size, borderPercent, border);
+        const QPoint seed = randomSeed(random, size);
+        QImage expected = before;
+        const QRect expectedRect = referenceFill(expected, seed, border, fill);
+        QImage image = before;
+        const QRect rect = core::FloodFill(image, seed.x(), seed.y(), border, fill);
+        const QString where =
+            QStringLiteral("picture %1, seed %2,%3").arg(i).arg(seed.x()).arg(seed.y());
+        QVERIFY2(samePixels(image, expected), qPrintable(where));
+        QVERIFY2(rect == expectedRect, qPrintable(where));
+    }
 }
 
 // A long winding passage over a whole 4096 x 4096 surface: a fill that recursed

@@ -20,9 +20,11 @@ void BitBlt(QImage &dest, int x, int y, int width, int height, const QImage &src
 // are not `border` is painted `fill`, whatever colour it had before; only the
 // border colour stops the fill. Neighbours share an edge (4-connected), so a
 // one-pixel diagonal line holds. A seed on a border pixel or outside the
-// surface paints nothing. Scanline-based with an explicit stack, so even the
-// largest area cannot overflow the call stack.
-void FloodFill(QImage &image, int x, int y, QRgb border, QRgb fill);
+// surface paints nothing. Returns the smallest rectangle holding every pixel
+// painted, pixels that had the fill colour already among them; empty when
+// nothing was painted. Scanline-based with an explicit list of work, so even
+// the largest area cannot overflow the call stack.
+QRect FloodFill(QImage &image, int x, int y, QRgb border, QRgb fill);
 
 // A point of a pen `width` pixels wide: a filled round dot of that diameter
 // centred on (x, y), rounded half to even, in one colour with no blending, so
