@@ -224,30 +224,36 @@ namespace {
 using FillBenchmark = void (*)(benchmark::State &, Scene);
 
 // Every fill on the page, and on each made-up scene at the canvas's size and
-// at 4096 x 4096.
-void registerFills(const std::string &name, FillBenchmark fill)
+// at 4096 x 4096; OpenCV's, where there is one, right after ours on the same
+// scene, so that the two run side by side.
+void registerFills(const std::vector<std::pair<std::string, FillBenchmark>> &fills)
 {
-    benchmark::RegisterBenchmark((name + "/page").c_str(), fill, Scene::Page)
-        ->Args({CanvasWidth, CanvasHeight})
-        ->ArgNames({"w", "h"});
-    const std::pair<const char *, Scene> scenes[] = {{"/blank", Scene::Blank},
+    const std::pair<const char *, Scene> scenes[] = {{"/page", Scene::Page},
+                                                     {"/blank", Scene::Blank},
                                                      {"/gridWithGaps", Scene::GridWithGaps},
                                                      {"/closedCell", Scene::ClosedCell}};
-    for (const auto &[suffix, scene] : scenes)
-        benchmark::RegisterBenchmark((name + suffix).c_str(), fill, scene)
-            ->Args({CanvasWidth, CanvasHeight})
-            ->Args({4096, 4096})
-            ->ArgNames({"w", "h"});
+    const QSize sizes[] = {{CanvasWidth, CanvasHeight}, {4096, 4096}};
+    for (const auto &[suffix, scene] : scenes) {
+        for (const QSize size : sizes) {
+            if (scene == Scene::Page && size != sizes[0])
+                continue;
+            for (const auto &[name, fill] : fills)
+                benchmark::RegisterBenchmark((name + suffix).c_str(), fill, scene)
+                    ->Args({size.width(), size.height()})
+                    ->ArgNames({"w", "h"});
+        }
+    }
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    registerFills("BM_FloodFill", BM_FloodFill);
+    registerFills({{"BM_FloodFill", BM_FloodFill},
 #ifdef KRUMELO_HAVE_OPENCV
-    registerFills("BM_OpenCVFloodFill", BM_OpenCVFloodFill);
+                   {"BM_OpenCVFloodFill", BM_OpenCVFloodFill}
 #endif
+    });
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
