@@ -1,7 +1,16 @@
 #!/usr/bin/env bash
 # Installs what Krumelo needs to build and test on a fresh Debian 12 machine.
 # Run as root. Packages already present are skipped, so a second run is quick.
+# With --bench it also installs OpenCV, the yardstick that bench_raster puts
+# beside the border fill (see docs/PERFORMANCE.md); nothing else needs it.
 set -euo pipefail
+
+bench=false
+case "${1:-}" in
+  --bench) bench=true ;;
+  "") ;;
+  *) echo "usage: $0 [--bench]" >&2; exit 2 ;;
+esac
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev clang-format
@@ -12,6 +21,9 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   desktop-file-utils dpkg-dev
 )
+if "$bench"; then
+  packages+=(libopencv-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
