@@ -293,7 +293,7 @@ void BorderFill::scan(int y, int left, int right, const Stretch &parent)
             continue;
         }
         const Ends found = paint(pixels, x, y);
-        m_next.emplace_back(found.left, found.right, y, y - parent.y, parent.left, parent.right);
+        m_next.push_back({found.left, found.right, y, y - parent.y, parent.left, parent.right});
         x = found.right + 1;
     }
 }
