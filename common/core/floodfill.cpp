@@ -138,7 +138,7 @@ public:
     Reached(const Reached &) = delete;
     Reached &operator=(const Reached &) = delete;
 
-    bool test(int x, int y) const { return row(y)[x / 64] >> (x % 64) & 1; }
+    bool test(int x, int y) const { return row(y)[wordOf(x)] >> bitOf(x) & 1; }
     void set(int left, int right, int y);
     // The first pixel at or after x not reached: the end of a reached stretch.
     int nextUnreached(int x, int y) const;
@@ -146,6 +146,9 @@ public:
 
 private:
     quint64 *row(int y) const { return m_bits + std::size_t(y) * m_words; }
+    // Columns are never negative; taken as unsigned, these are a shift and a mask.
+    static unsigned wordOf(int x) { return unsigned(x) / 64; }
+    static unsigned bitOf(int x) { return unsigned(x) % 64; }
 
     std::size_t m_words;
     quint64 *m_bits;
@@ -163,16 +166,16 @@ Reached::Reached(int width, int height)
 Reached::~Reached()
 {
     for (int y = m_top; y <= m_bottom; ++y)
-        std::fill(row(y) + m_left / 64, row(y) + m_right / 64 + 1, 0);
+        std::fill(row(y) + wordOf(m_left), row(y) + wordOf(m_right) + 1, 0);
 }
 
 void Reached::set(int left, int right, int y)
 {
     quint64 *bits = row(y);
-    const int first = left / 64;
-    const int last = right / 64;
-    const quint64 fromLeft = ~quint64(0) << (left % 64);
-    const quint64 toRight = ~quint64(0) >> (63 - right % 64);
+    const unsigned first = wordOf(left);
+    const unsigned last = wordOf(right);
+    const quint64 fromLeft = ~quint64(0) << bitOf(left);
+    const quint64 toRight = ~quint64(0) >> (63 - bitOf(right));
     m_left = std::min(m_left, left);
     m_right = std::max(m_right, right);
     m_top = std::min(m_top, y);
@@ -189,13 +192,13 @@ void Reached::set(int left, int right, int y)
 int Reached::nextUnreached(int x, int y) const
 {
     const quint64 *bits = row(y);
-    int word = x / 64;
-    const quint64 open = ~bits[word] >> (x % 64);
+    unsigned word = wordOf(x);
+    const quint64 open = ~bits[word] >> bitOf(x);
     if (open != 0)
         return x + std::countr_zero(open);
     while (bits[++word] == ~quint64(0)) {
     }
-    return word * 64 + std::countr_zero(~bits[word]);
+    return int(word * 64) + std::countr_zero(~bits[word]);
 }
 
 // The scanline fill. A row's pixels between two border pixels (a stretch) are
