@@ -1,10 +1,11 @@
 // The settings editor started in the current folder, pressing "OK" once as
 // the adult would, for tests that make that save fail from outside:
-//   settingssaver [--file-size-limit BYTES [--ignore-size-signal]]
+//   settingssaver [--file-size-limit BYTES [--ignore-size-signal]] [--disk-full]
 //                 [--kill-at fdatasync|linkat|rename]
 // --file-size-limit lets no file grow beyond BYTES while saving, as a full
 // disk would; the system then ends the process in the write, unless
-// --ignore-size-signal makes the write fail instead. --kill-at ends the
+// --ignore-size-signal makes the write fail instead. --disk-full makes every
+// write to a file fail as on a disk with no room left. --kill-at ends the
 // process dead on entering that step of the save, as a power cut would.
 // Exit status 0: saved and ended; 2: the failure was shown and the editor
 // stayed open; 3: the editor could not start; 1: anything else. Messages go
@@ -18,12 +19,16 @@
 #include <csignal>
 #include <cstdio>
 
+#include <cerrno>
+
 #include <dlfcn.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
 QByteArray killAt; // the step of the save to die at, if any
+bool diskFull = false;
 bool saving = false;
 
 void maybeKill(const char *call)
@@ -59,6 +64,15 @@ void armFaults(const QStringList &args)
     const qsizetype kill = args.indexOf(QStringLiteral("--kill-at"));
     if (kill > 0)
         killAt = args.value(kill + 1).toLatin1();
+    diskFull = args.contains(QStringLiteral("--disk-full"));
+}
+
+bool isPlainFile(int fd)
+{
+    struct stat status
+    {
+    };
+    return fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
 }
 
 } // namespace
@@ -76,6 +90,15 @@ extern "C" int linkat(int fromDir, const char *from, int toDir, const char *to, 
     maybeKill("linkat");
     return next<int(int, const char *, int, const char *, int)>("linkat")(fromDir, from, toDir, to,
                                                                           flags);
+}
+
+extern "C" ssize_t write(int fd, const void *bytes, size_t count)
+{
+    if (saving && diskFull && isPlainFile(fd)) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return next<ssize_t(int, const void *, size_t)>("write")(fd, bytes, count);
 }
 
 extern "C" int rename(const char *from, const char *to)

@@ -71,17 +71,28 @@ private slots:
         QTest::addColumn<int>("folderMode");
         QTest::addColumn<int>("fileMode");
         QTest::addColumn<QString>("outcome"); // "saved", "reported" or "killed"
-        QTest::newRow("nothing in the way") << QStringList() << true << 0777 << 0666 << "saved";
-        QTest::newRow("folder not writable") << QStringList() << true << 0555 << 0666 << "reported";
-        QTest::newRow("zedo.ini read-only") << QStringList() << true << 0777 << 0444 << "reported";
-        QTest::newRow("disk full") << QStringList{"--file-size-limit", "16", "--ignore-size-signal"}
-                                   << false << 0700 << 0644 << "reported";
-        QTest::newRow("killed in the write by the full disk")
-            << QStringList{"--file-size-limit", "16"} << false << 0700 << 0644 << "killed";
+        QTest::addColumn<QString>("cause");   // what the report says, %1 the folder
+        QTest::newRow("nothing in the way")
+            << QStringList() << true << 0777 << 0666 << "saved" << QString();
+        QTest::newRow("folder not writable") << QStringList() << true << 0555 << 0666 << "reported"
+                                             << "det är inte tillåtet att skriva i mappen %1";
+        QTest::newRow("zedo.ini read-only") << QStringList() << true << 0777 << 0444 << "reported"
+                                            << "filen är skrivskyddad";
+        QTest::newRow("disk full")
+            << QStringList{"--disk-full"} << false << 0700 << 0644 << "reported"
+            << "disken är full";
+        QTest::newRow("file size limit")
+            << QStringList{"--file-size-limit", "16", "--ignore-size-signal"} << false << 0700
+            << 0644 << "reported"
+            << "något gick fel när filen skrevs";
+        QTest::newRow("killed in the write by the file size limit")
+            << QStringList{"--file-size-limit", "16"} << false << 0700 << 0644 << "killed"
+            << QString();
         QTest::newRow("killed before the new file is on disk")
-            << QStringList{"--kill-at", "fdatasync"} << false << 0700 << 0644 << "killed";
+            << QStringList{"--kill-at", "fdatasync"} << false << 0700 << 0644 << "killed"
+            << QString();
         QTest::newRow("killed before the new file has a name")
-            << QStringList{"--kill-at", "linkat"} << false << 0700 << 0644 << "killed";
+            << QStringList{"--kill-at", "linkat"} << false << 0700 << 0644 << "killed" << QString();
     }
 
     void saveFailsFromOutside()
@@ -91,6 +102,7 @@ private slots:
         QFETCH(int, folderMode);
         QFETCH(int, fileMode);
         QFETCH(QString, outcome);
+        QFETCH(QString, cause);
         QTemporaryDir dir;
         prepare(dir);
         const QString ini = dir.filePath(QStringLiteral("zedo.ini"));
@@ -107,8 +119,13 @@ private slots:
             QCOMPARE(saver.exitStatus(), QProcess::NormalExit);
             QVERIFY2(saver.exitCode() == (outcome == "saved" ? 0 : 2), qPrintable(errors));
         }
+        // The report names the file and the cause, in Swedish only.
+        const QString folder = QDir::toNativeSeparators(dir.path());
         if (outcome == "reported")
-            QVERIFY2(errors.contains(QDir::toNativeSeparators(ini)), qPrintable(errors));
+            QVERIFY2(errors.contains(QStringLiteral("Inställningsfilen %1 kunde inte sparas: %2.\n")
+                                         .arg(QDir::toNativeSeparators(ini),
+                                              QString(cause).replace("%1", folder))),
+                     qPrintable(errors));
         QCOMPARE(contentsOf(ini), outcome == "saved" ? NewFile : OldFile);
         QCOMPARE(
             QDir(dir.path())

@@ -16,4 +16,11 @@ FileKind kindOfFile(const QString &fileName)
     return FileKind::Plain;
 }
 
+QString whyNotReadable(const QString &fileName)
+{
+    if (!QFileInfo(fileName).isReadable())
+        return QStringLiteral("det är inte tillåtet att läsa filen");
+    return QStringLiteral("filen gick inte att öppna");
+}
+
 } // namespace core

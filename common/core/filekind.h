@@ -10,4 +10,8 @@ namespace core {
 enum class FileKind { Missing, Folder, Special, Plain };
 FileKind kindOfFile(const QString &fileName);
 
+// Why a plain file would not open for reading, in Swedish words that fit
+// after "kan inte läsas: ". The system's own words are English here.
+QString whyNotReadable(const QString &fileName);
+
 } // namespace core

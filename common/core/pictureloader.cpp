@@ -173,10 +173,9 @@ QImage readPicture(QFile &file)
                                   .arg(size.width())
                                   .arg(size.height()));
     if (!reader.read(&image))
-        fail(file.fileName(),
-             reader.error() == QImageReader::UnsupportedFormatError
-                 ? QStringLiteral("filen är inte en bild i ett känt format")
-                 : QStringLiteral("bilden är trasig (%1)").arg(reader.errorString()));
+        fail(file.fileName(), reader.error() == QImageReader::UnsupportedFormatError
+                                  ? QStringLiteral("filen är inte en bild i ett känt format")
+                                  : QStringLiteral("bilden är trasig"));
     completeColorTable(image);
     return image;
 }
@@ -200,7 +199,7 @@ QImage LoadPicture(const QString &fileName)
 
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        fail(fileName, file.errorString());
+        fail(fileName, whyNotReadable(fileName));
     return readPicture(file);
 }
 

@@ -7,9 +7,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QStringDecoder>
 
+#include <cerrno>
 #include <limits>
+
+#include <unistd.h>
 
 namespace core {
 
@@ -67,20 +71,46 @@ QByteArray encodePath(const QString &path)
     return ansi && decodePath(*ansi) == path ? *ansi : path.toUtf8();
 }
 
-// The cause in the adult's own language; the system's words follow it.
-QString saveFailure(QFileDevice::FileError error)
+// Writes the whole of `bytes` to the open file and onto the disk; returns 0,
+// or the system's error number of the step that failed. Done here rather than
+// through QSaveFile, which neither tells a full disk from other failures nor
+// reports a failure to put the file on the disk.
+int writeThrough(int fd, const QByteArray &bytes)
 {
-    switch (error) {
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("det är inte tillåtet att skriva där");
-    case QFileDevice::WriteError:
-    case QFileDevice::ResourceError:
-        return QStringLiteral("det gick inte att skriva färdigt, disken kan vara full");
-    case QFileDevice::OpenError:
-        return QStringLiteral("filen gick inte att skapa eller ersätta");
-    default:
-        return QStringLiteral("ett fel i filsystemet");
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? errno : EIO;
+        done += written;
     }
+    return ::fdatasync(fd) == 0 ? 0 : errno;
+}
+
+// Why a save failed, in words the adult can act on. What stands in the way is
+// looked at after the failure, so the message names what is there now.
+QString saveFailure(const QString &fileName, int writeError)
+{
+    const QFileInfo file(fileName);
+    const QString folder = file.absolutePath();
+    if (file.isDir())
+        return QStringLiteral("det finns redan en mapp med det namnet");
+    if (file.exists() && !file.isWritable())
+        return QStringLiteral("filen är skrivskyddad");
+    const QString shownFolder = QDir::toNativeSeparators(folder);
+    if (!QFileInfo(folder).isDir())
+        return QStringLiteral("mappen %1 finns inte").arg(shownFolder);
+    const QStorageInfo disk(folder);
+    if (disk.isValid() && disk.isReadOnly())
+        return QStringLiteral("disken är skrivskyddad");
+    if (!QFileInfo(folder).isWritable())
+        return QStringLiteral("det är inte tillåtet att skriva i mappen %1").arg(shownFolder);
+    if (writeError == ENOSPC || writeError == EDQUOT ||
+        (disk.isValid() && disk.bytesAvailable() == 0))
+        return QStringLiteral("disken är full");
+    return QStringLiteral("något gick fel när filen skrevs");
 }
 
 } // namespace
@@ -106,12 +136,11 @@ void WriteSettings(const QString &fileName, const ZedoSettings &settings)
 {
     const QByteArray bytes = formatSettings(settings);
     QSaveFile file(fileName);
-    // QSaveFile::commit() ignores a failure of its own final flush and would
-    // put a cut-short file in place (QTBUG-75077), so flush and check first.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit())
-        throw Error(QStringLiteral("Inställningsfilen %1 kunde inte sparas: %2 (%3).")
-                        .arg(shownName(fileName), saveFailure(file.error()), file.errorString()));
+    int writeError = 0;
+    if (!file.open(QIODevice::WriteOnly) ||
+        (writeError = writeThrough(file.handle(), bytes)) != 0 || !file.commit())
+        throw Error(QStringLiteral("Inställningsfilen %1 kunde inte sparas: %2.")
+                        .arg(shownName(fileName), saveFailure(fileName, writeError)));
 }
 
 SettingsReader::SettingsReader(const QString &fileName) : m_fileName(fileName), m_file(fileName)
@@ -128,8 +157,8 @@ SettingsReader::SettingsReader(const QString &fileName) : m_fileName(fileName), 
         break;
     }
     if (!m_file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("Inställningsfilen %1 kan inte läsas: %2")
-                        .arg(shownName(fileName), m_file.errorString()));
+        throw Error(QStringLiteral("Inställningsfilen %1 kan inte läsas: %2.")
+                        .arg(shownName(fileName), whyNotReadable(fileName)));
 }
 
 QString SettingsReader::readString(const QString &field)
