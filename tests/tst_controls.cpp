@@ -5,9 +5,13 @@
 #include "forms/optionbutton3d.h"
 #include "forms/panel3d.h"
 #include "forms/runtime.h"
+#include "forms/picturebox.h"
 #include "forms/shape.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -94,10 +98,57 @@ private slots:
             }
     }
 
-    void shapeLetsPressesThrough()
+    // A swatch is what the child aims at, but the palette box beneath picks
+    // the colour: a click on the swatch, as it reaches the window, is a press
+    // on the box at that spot.
+    void clickOnAShapeIsAPressOnTheBoxBeneath()
     {
-        forms::Shape shape;
-        QVERIFY(shape.testAttribute(Qt::WA_TransparentForMouseEvents));
+        forms::PictureBox box;
+        box.resize(120, 100);
+        forms::Shape shape(&box);
+        shape.setLeft(300);
+        shape.setTop(150);
+        shape.setWidth(1215);
+        shape.setHeight(1095);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QSignalSpy presses(&box, &forms::PictureBox::MouseDown);
+        QTest::mouseClick(box.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 46));
+        QCOMPARE(presses.size(), 1);
+        QCOMPARE(presses[0][2].toFloat(), 60 * 15.0f);
+        QCOMPARE(presses[0][3].toFloat(), 46 * 15.0f);
+    }
+
+    // Where Qt shows words of its own, they are Swedish.
+    void qtSpeaksSwedish()
+    {
+        QCOMPARE(QCoreApplication::translate("QScrollBar", "Scroll here"),
+                 QStringLiteral("Rulla här"));
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Ångra"));
+        QCOMPARE(QLocale().language(), QLocale::Swedish);
+    }
+
+    // A message shows its text and one button, "OK"; the text takes no
+    // selection, so no menu of Qt's own opens on it.
+    void messageBoxShowsItsTextAndOK()
+    {
+        QString text;
+        QStringList buttons;
+        Qt::TextInteractionFlags interaction = Qt::TextSelectableByMouse;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            text = box->text();
+            for (QAbstractButton *button : box->buttons())
+                buttons << button->text();
+            interaction = box->textInteractionFlags();
+            box->accept();
+        });
+        forms::MsgBox(QStringLiteral("Det gick inte att skriva ut."));
+        QCOMPARE(text, QStringLiteral("Det gick inte att skriva ut."));
+        QCOMPARE(buttons, QStringList{"OK"});
+        QCOMPARE(interaction, Qt::NoTextInteraction);
     }
 
     void panelShowsItsBackColorAndCountsEveryPressOnce()

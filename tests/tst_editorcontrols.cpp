@@ -8,7 +8,10 @@
 #include "forms/vscrollbar.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QTimer>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -55,6 +58,23 @@ int darkRuns(const QImage &image, int y)
     return runs;
 }
 
+// Asks the control for its menu as a right click does; true if one opened
+// (it is closed again at once).
+bool opensAMenu(QWidget *control, QPoint at = QPoint(5, 5))
+{
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget *menu = QApplication::activePopupWidget()) {
+            opened = true;
+            menu->close();
+        }
+    });
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &request);
+    QCoreApplication::processEvents();
+    return opened;
+}
+
 } // namespace
 
 class TstEditorControls : public QObject
@@ -64,13 +84,15 @@ class TstEditorControls : public QObject
 private slots:
     void fileListHoldsTheMatchingFilesSortedByName()
     {
-        Folder folder({"b.bmp", "A.BMP", "c.Bmp", "notes.txt", "bmp", "b.bmp.txt", ".hidden.bmp"});
+        Folder folder({"b.bmp", "A.BMP", "c.Bmp", "notes.txt", "bmp", "b.bmp.txt", ".hidden.bmp",
+                       "äpple.bmp", "Åsna.bmp", "öga.bmp", "zebra.bmp"});
         QVERIFY(QDir().mkdir(QStringLiteral("d.bmp")));
         forms::FileListBox list(QStringLiteral("*.bmp"));
         QStringList names;
         for (int i = 0; i < list.ListCount(); ++i)
             names << list.item(i)->text();
-        QCOMPARE(names, QStringList({"A.BMP", "b.bmp", "c.Bmp"}));
+        QCOMPARE(names, QStringList({"A.BMP", "b.bmp", "c.Bmp", "zebra.bmp", "Åsna.bmp",
+                                     "äpple.bmp", "öga.bmp"}));
         QCOMPARE(list.Path(), folder.path());
         QCOMPARE(list.ListIndex(), -1);
         QCOMPARE(list.FileName(), QString());
@@ -115,6 +137,37 @@ private slots:
         QCOMPARE(list.FileName(), QStringLiteral("a.bmp"));
     }
 
+    // The list's scroll bar works as the count's does: a middle or right
+    // click low in the track moves one page down, not to the end, and no
+    // menu opens on the list or its bar.
+    void fileListOpensNoMenuAndItsBarSteps_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+        QTest::newRow("right") << Qt::RightButton;
+    }
+
+    void fileListOpensNoMenuAndItsBarSteps()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QStringList names;
+        for (int i = 0; i < 40; ++i)
+            names << QStringLiteral("bild%1.bmp").arg(i, 2, 10, QLatin1Char('0'));
+        Folder folder(names);
+        forms::FileListBox list(QStringLiteral("*.bmp"));
+        list.resize(160, 120);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QScrollBar *bar = list.verticalScrollBar();
+        QVERIFY(bar->isVisible());
+        QTest::mouseClick(bar, button, Qt::NoModifier,
+                          QPoint(bar->width() / 2, bar->height() - 20));
+        QCOMPARE(bar->value(), bar->pageStep());
+        QVERIFY(!opensAMenu(bar));
+        QVERIFY(!opensAMenu(list.viewport()));
+    }
+
     void selectingAMissingEntryNamesTheFolder_data()
     {
         QTest::addColumn<QStringList>("files");
@@ -142,13 +195,31 @@ private slots:
         QTest::addColumn<int>("min");
         QTest::addColumn<int>("max");
         QTest::addColumn<QString>("where");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<Qt::KeyboardModifiers>("keys");
         QTest::addColumn<int>("value");
-        QTest::newRow("upper arrow, 10 at the top") << 10 << 1 << "upper arrow" << 4;
-        QTest::newRow("lower arrow, 10 at the top") << 10 << 1 << "lower arrow" << 2;
-        QTest::newRow("track above the thumb") << 10 << 1 << "above thumb" << 4;
-        QTest::newRow("track below the thumb") << 10 << 1 << "below thumb" << 2;
-        QTest::newRow("upper arrow, 1 at the top") << 1 << 10 << "upper arrow" << 2;
-        QTest::newRow("track below, 1 at the top") << 1 << 10 << "below thumb" << 4;
+        const Qt::MouseButton left = Qt::LeftButton;
+        const Qt::KeyboardModifiers none = Qt::NoModifier;
+        QTest::newRow("upper arrow, 10 at the top")
+            << 10 << 1 << "upper arrow" << left << none << 4;
+        QTest::newRow("lower arrow, 10 at the top")
+            << 10 << 1 << "lower arrow" << left << none << 2;
+        QTest::newRow("track above the thumb") << 10 << 1 << "above thumb" << left << none << 4;
+        QTest::newRow("track below the thumb") << 10 << 1 << "below thumb" << left << none << 2;
+        QTest::newRow("upper arrow, 1 at the top") << 1 << 10 << "upper arrow" << left << none << 2;
+        QTest::newRow("track below, 1 at the top") << 1 << 10 << "below thumb" << left << none << 4;
+        // Every button is a click like the left one: no jump to the pointer,
+        // no menu.
+        QTest::newRow("middle button, track below")
+            << 10 << 1 << "below thumb" << Qt::MiddleButton << none << 2;
+        QTest::newRow("middle button, upper arrow")
+            << 10 << 1 << "upper arrow" << Qt::MiddleButton << none << 4;
+        QTest::newRow("right button, track above")
+            << 10 << 1 << "above thumb" << Qt::RightButton << none << 4;
+        QTest::newRow("right button, lower arrow")
+            << 10 << 1 << "lower arrow" << Qt::RightButton << none << 2;
+        QTest::newRow("Shift, track below")
+            << 10 << 1 << "below thumb" << left << Qt::KeyboardModifiers(Qt::ShiftModifier) << 2;
     }
 
     void scrollBarStepsByOneAndChanges()
@@ -156,6 +227,8 @@ private slots:
         QFETCH(int, min);
         QFETCH(int, max);
         QFETCH(QString, where);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(Qt::KeyboardModifiers, keys);
         QFETCH(int, value);
         forms::VScrollBar bar;
         bar.setMin(min);
@@ -165,7 +238,8 @@ private slots:
         bar.setValue(3);
         bar.resize(17, 120);
         bar.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        bar.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&bar));
         const QRect thumb = bar.partRect(QStyle::SC_ScrollBarSlider);
         QVERIFY(thumb.height() < 30); // the thumb shows where the value lies
         const QMap<QString, QPoint> points = {
@@ -175,9 +249,11 @@ private slots:
             {"below thumb", QPoint(8, thumb.bottom() + 3)},
         };
         QSignalSpy changes(&bar, &forms::VScrollBar::Change);
-        QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, points[where]);
+        QTest::mouseClick(&bar, button, keys, points[where]);
         QCOMPARE(bar.Value(), value);
         QCOMPARE(changes.size(), 1);
+        QVERIFY(!opensAMenu(&bar, points[where]));
+        QVERIFY(bar.hasFocus());
     }
 
     void scrollBarChangesOnlyWhenTheThumbIsReleased_data()

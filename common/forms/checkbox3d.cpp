@@ -14,7 +14,7 @@ CheckBox3D::CheckBox3D(QWidget *parent) : ChoiceButton3D(parent)
 void CheckBox3D::drawMark(QPainter &painter, const QRect &box) const
 {
     const QPalette bevel = classicBevel(palette());
-    const QBrush face(Qt::white);
+    const QBrush face(QColor(isDown() ? colors::lightGrey : colors::windowBackground));
     qDrawShadePanel(&painter, box, bevel, true /*sunken*/, 1 /*lineWidth*/, &face);
     if (Value()) {
         painter.setPen(QPen(Qt::black, 2));

@@ -1,5 +1,7 @@
 #include "forms/choicebutton3d.h"
 
+#include "forms/design.h"
+
 #include <QPainter>
 
 namespace forms {
@@ -26,10 +28,13 @@ QRect ChoiceButton3D::markBox() const
     return {0, (height() - MarkSize) / 2, MarkSize, MarkSize};
 }
 
+// The mark draws with pens and brushes of its own; the caption starts afresh.
 void ChoiceButton3D::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.save();
     drawMark(painter, markBox());
+    painter.restore();
     QRect caption(MarkSize + CaptionGap, 0, width() - MarkSize - CaptionGap, height());
     // The faces standing in for the designs' font run wider than it did, so a
     // caption that would be cut off is narrowed, never shortened.
@@ -40,13 +45,17 @@ void ChoiceButton3D::paintEvent(QPaintEvent *)
         painter.scale(narrowing, 1.0);
         caption = QRect(0, 0, textWidth, height());
     }
-    painter.setPen(Qt::black);
-    painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, text());
+    const int alignment = Qt::AlignLeft | Qt::AlignVCenter;
     if (hasFocus()) {
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.drawRect(painter.boundingRect(caption, Qt::AlignLeft | Qt::AlignVCenter, text())
-                             .adjusted(-1, 0, 0, -1));
+        const QRect around = painter.transform().mapRect(
+            painter.boundingRect(caption, alignment, text()).adjusted(-1, 0, 1, 0));
+        painter.save();
+        painter.resetTransform();
+        drawFocusMark(painter, around & rect());
+        painter.restore();
     }
+    painter.setPen(captionColor(isEnabled()));
+    painter.drawText(caption, alignment, text());
 }
 
 } // namespace forms

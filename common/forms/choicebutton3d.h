@@ -6,7 +6,8 @@ namespace forms {
 
 // What option buttons and check boxes share: a small sunken box for the mark
 // at the left, the caption beside it, and a Value that reflects the user's
-// last choice.
+// last choice. With the focus, a dotted frame lies around the caption, drawn
+// beneath it, so the caption always shows whole.
 class ChoiceButton3D : public QAbstractButton
 {
     Q_OBJECT
@@ -22,7 +23,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    // Draws the box and, when set, its mark.
+    // Draws the box and, when set, its mark; while the button is held down
+    // the box is grey, as a classic box is.
     virtual void drawMark(QPainter &painter, const QRect &box) const = 0;
 };
 

@@ -33,6 +33,8 @@ void CommandButton3D::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), QColor(colors::lightGrey));
     const QPalette bevel = classicBevel(palette());
     qDrawWinButton(&painter, rect(), bevel, isDown());
+    if (hasFocus())
+        drawFocusMark(painter, rect().adjusted(4, 4, -4, -4));
 
     // Picture over caption, the pair centred; pressed, both move down a pixel.
     const QFontMetrics metrics(font());
@@ -45,13 +47,9 @@ void CommandButton3D::paintEvent(QPaintEvent *)
         painter.drawImage((width() - m_picture.width()) / 2 + shift, top, m_picture);
         top += pictureHeight + gap;
     }
-    painter.setPen(Qt::black);
+    painter.setPen(captionColor(isEnabled()));
     painter.drawText(QRect(shift, top, width(), textHeight), Qt::AlignHCenter | Qt::AlignTop,
                      text());
-    if (hasFocus()) {
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(4, 4, -5, -5));
-    }
 }
 
 } // namespace forms

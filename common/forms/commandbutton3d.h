@@ -7,7 +7,9 @@ namespace forms {
 
 // A push button with a bevel that shows its picture above its caption, both
 // centred; either can be replaced at any time and shows at once. Click is
-// raised when the button is released over itself, as with any push button.
+// raised when the button is released over itself, as with any push button,
+// or when Space is let go while it has the focus. With the focus, a dotted
+// frame lies inside the bevel, beneath the picture and the caption.
 class CommandButton3D : public QAbstractButton
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "forms/design.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QWidget>
@@ -23,6 +24,25 @@ void placeCentred(QWidget *window, int clientWidth, int clientHeight)
     window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
+void applyTabOrder(const QList<QWidget *> &controls)
+{
+    // Qt leaves out of the chain any pair with a control that takes no focus.
+    QList<QWidget *> chain;
+    for (QWidget *control : controls) {
+        if (control->focusPolicy() != Qt::NoFocus)
+            chain << control;
+    }
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    for (QWidget *control : chain) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isEnabled() &&
+            !control->isHidden()) {
+            control->setFocus();
+            return;
+        }
+    }
+}
+
 void setBackColor(QWidget *widget, QRgb color)
 {
     QPalette palette = widget->palette();
@@ -36,6 +56,35 @@ QPalette classicBevel(QPalette base)
     base.setColor(QPalette::Light, QColor(colors::windowBackground));
     base.setColor(QPalette::Dark, QColor(colors::grey));
     return base;
+}
+
+void drawFocusMark(QPainter &painter, const QRect &frame)
+{
+    if (frame.isEmpty())
+        return;
+    QPolygon dots;
+    const auto dot = [&](int x, int y) {
+        if ((x + y) % 2 == 0)
+            dots << QPoint(x, y);
+    };
+    for (int x = frame.left(); x <= frame.right(); ++x) {
+        dot(x, frame.top());
+        dot(x, frame.bottom());
+    }
+    for (int y = frame.top() + 1; y < frame.bottom(); ++y) {
+        dot(frame.left(), y);
+        dot(frame.right(), y);
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor(colors::windowText), 0));
+    painter.drawPoints(dots);
+    painter.restore();
+}
+
+QColor captionColor(bool enabled)
+{
+    return QColor(enabled ? colors::windowText : colors::grey);
 }
 
 QFont designFont(const QString &face, double points, bool bold)

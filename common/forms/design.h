@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
+#include <QList>
 #include <QPalette>
 #include <QRgb>
 #include <QRect>
 #include <QSize>
 #include <QString>
 
+class QPainter;
 class QWidget;
 
 namespace forms {
@@ -31,6 +34,12 @@ void place(QWidget *control, int left, int top, int width, int height);
 // manager.
 void placeCentred(QWidget *window, int clientWidth, int clientHeight);
 
+// Chains the controls of a window in the design's tab order, each given once
+// with the controls that take no focus (panels, labels, disabled or hidden
+// ones) left where the design puts them, and gives the focus to the first
+// that can take it, as the window shows.
+void applyTabOrder(const QList<QWidget *> &controls);
+
 // Fills a window's or a control's face with a colour of its design.
 void setBackColor(QWidget *widget, QRgb color);
 
@@ -46,6 +55,14 @@ void useDesignLooks();
 // The colours of the classic raised and sunken edges over `base`: white
 // where the light falls, grey in the shadow, whatever the desktop's scheme.
 QPalette classicBevel(QPalette base);
+
+// The focus mark of the controls: a frame of dots on every other pixel along
+// the inside of `frame`, as in a classic desktop. Controls draw their caption
+// after it, so it never hides a letter.
+void drawFocusMark(QPainter &painter, const QRect &frame);
+
+// The colour of a caption: window text, or grey while the control is disabled.
+QColor captionColor(bool enabled);
 
 // Colours of the designs. The system colours follow the classic scheme.
 namespace colors {

@@ -1,8 +1,12 @@
 #include "forms/filelistbox.h"
 
 #include "core/error.h"
+#include "core/nameorder.h"
+#include "forms/design.h"
+#include "forms/scrollbar.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QScopedValueRollback>
 
 namespace forms {
@@ -11,10 +15,12 @@ FileListBox::FileListBox(const QString &pattern, QWidget *parent)
     : QListWidget(parent), m_path(QDir::currentPath()), m_pattern(pattern)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    // Case is ignored as on the system the pictures come from, where
-    // "BILD.BMP" is a bitmap as much as "bild.bmp".
-    const QDir folder(m_path, pattern, QDir::Name | QDir::IgnoreCase, QDir::Files);
-    addItems(folder.entryList());
+    setVerticalScrollBar(new ScrollBar(Qt::Vertical));
+    setHorizontalScrollBar(new ScrollBar(Qt::Horizontal));
+    // The pattern ignores case, as on the system the pictures come from,
+    // where "BILD.BMP" is a bitmap as much as "bild.bmp".
+    const QDir folder(m_path, pattern, QDir::Unsorted, QDir::Files);
+    addItems(core::sortedByName(folder.entryList()));
     connect(this, &QListWidget::currentRowChanged, this, [this] {
         if (!m_selectingByProgram)
             emit Click();
@@ -38,6 +44,16 @@ void FileListBox::setListIndex(int index)
     }
     const QScopedValueRollback guard(m_selectingByProgram, true);
     setCurrentRow(index);
+}
+
+// The style marks the chosen entry alike with and without the focus.
+void FileListBox::paintEvent(QPaintEvent *event)
+{
+    QListWidget::paintEvent(event);
+    if (!hasFocus() || !currentItem())
+        return;
+    QPainter painter(viewport());
+    drawFocusMark(painter, visualItemRect(currentItem()));
 }
 
 QString FileListBox::FileName() const

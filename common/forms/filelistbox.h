@@ -5,11 +5,14 @@
 namespace forms {
 
 // The files of one folder whose names match a pattern such as "*.bmp", listed
-// by bare name and sorted by name. The folder is the current directory when
+// by bare name in the order a Swedish reader expects (see core::sortedByName),
+// whatever the machine's own language. The folder is the current directory when
 // the list is made; the list is filled then and never changes by itself.
 // Click is raised whenever the adult moves the selection, by mouse or by
 // keyboard; a double click on an entry raises Click for its first press and
-// DblClick for its second. Selecting by program raises nothing.
+// DblClick for its second. Selecting by program raises nothing. No mouse
+// button opens a menu, on the list or on its scroll bars. With the focus, a
+// dotted frame lies around the chosen entry.
 class FileListBox : public QListWidget
 {
     Q_OBJECT
@@ -30,6 +33,9 @@ public:
 signals:
     void Click();
     void DblClick();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QString m_path;

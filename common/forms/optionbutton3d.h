@@ -6,6 +6,8 @@ namespace forms {
 
 // A round option button. Setting one clears the others on the same
 // container. Click passes the member's Index and the new Value (-1 set).
+// Tab stops at the set option of a container only; the arrow keys move to
+// the next option and set it, as a click would.
 class OptionButton3D : public ChoiceButton3D
 {
     Q_OBJECT
@@ -20,6 +22,8 @@ protected:
     void drawMark(QPainter &painter, const QRect &box) const override;
 
 private:
+    void keepTabStop();
+
     int m_index;
 };
 

@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "core/raster.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -40,6 +41,7 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_StaticContents);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void PictureBox::setPicture(const QImage &picture)
@@ -191,6 +193,17 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
     const QPointF pixel = pixelUnder(event, unitsPerPixel());
     emit MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), float(pixel.x()),
                  float(pixel.y()));
+}
+
+// Taken here, so that no key reaches the window or a control around the box.
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    event->accept();
+}
+
+void PictureBox::keyReleaseEvent(QKeyEvent *event)
+{
+    event->accept();
 }
 
 } // namespace forms

@@ -10,6 +10,16 @@ namespace forms {
 
 namespace {
 
+// The text takes no selection, so a right click on it opens no menu of Qt's
+// own; its one button is "OK".
+void showMessage(QMessageBox::Icon icon, QWidget *parent, const QString &message)
+{
+    QMessageBox box(icon, QGuiApplication::applicationDisplayName(), message, QMessageBox::Ok,
+                    parent);
+    box.setTextInteractionFlags(Qt::NoTextInteraction);
+    box.exec();
+}
+
 void closeEverything(int exitCode)
 {
     for (QWidget *window : QApplication::topLevelWidgets())
@@ -22,7 +32,7 @@ std::function<void(const QString &)> &errorHandler()
     static std::function<void(const QString &)> handler = [](const QString &message) {
         std::fprintf(stderr, "%s\n", qPrintable(message));
         std::fflush(stderr);
-        QMessageBox::critical(nullptr, QGuiApplication::applicationDisplayName(), message);
+        showMessage(QMessageBox::Critical, nullptr, message);
         closeEverything(1);
     };
     return handler;
@@ -37,8 +47,7 @@ std::function<void()> &endHandler()
 std::function<void(const QString &)> &messageHandler()
 {
     static std::function<void(const QString &)> handler = [](const QString &message) {
-        QMessageBox::warning(QApplication::activeWindow(),
-                             QGuiApplication::applicationDisplayName(), message);
+        showMessage(QMessageBox::Warning, QApplication::activeWindow(), message);
     };
     return handler;
 }

@@ -1,47 +1,16 @@
 #include "forms/vscrollbar.h"
 
-#include <QApplication>
-#include <QPointer>
-#include <QProxyStyle>
-#include <QStyleFactory>
+#include "forms/design.h"
+
+#include <QKeyEvent>
+#include <QPainter>
 #include <QStyleOptionSlider>
 
 namespace forms {
 
-namespace {
-
-// The style's shortest thumb is longer than the track of a short bar, where
-// it would fill the track and hide where the value lies. A classic thumb can
-// be as short as this.
-class ShortThumbStyle : public QProxyStyle
+VScrollBar::VScrollBar(QWidget *parent) : ScrollBar(Qt::Vertical, parent)
 {
-public:
-    using QProxyStyle::QProxyStyle;
-    int pixelMetric(PixelMetric metric, const QStyleOption *option,
-                    const QWidget *widget) const override
-    {
-        if (metric == PM_ScrollBarSliderMin)
-            return 8;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-};
-
-// One for every scroll bar, deleted with the application.
-QStyle *shortThumbStyle()
-{
-    static QPointer<QStyle> style;
-    if (!style) {
-        style = new ShortThumbStyle(QStyleFactory::create(QApplication::style()->name()));
-        style->setParent(qApp);
-    }
-    return style;
-}
-
-} // namespace
-
-VScrollBar::VScrollBar(QWidget *parent) : QScrollBar(Qt::Vertical, parent)
-{
-    setStyle(shortThumbStyle());
+    setFocusPolicy(Qt::StrongFocus);
     setTracking(false);
     applyRange();
     connect(this, &QAbstractSlider::valueChanged, this, &VScrollBar::Change);
@@ -83,6 +52,31 @@ QRect VScrollBar::partRect(QStyle::SubControl part) const
 void VScrollBar::applyRange()
 {
     setRange(direction() * m_min, direction() * m_max);
+}
+
+void VScrollBar::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        ScrollBar::keyPressEvent(event);
+        break;
+    default:
+        event->ignore();
+    }
+}
+
+void VScrollBar::paintEvent(QPaintEvent *event)
+{
+    ScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    drawFocusMark(painter, partRect(QStyle::SC_ScrollBarSlider).adjusted(2, 2, -2, -2));
 }
 
 } // namespace forms

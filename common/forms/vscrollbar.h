@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QScrollBar>
+#include "forms/scrollbar.h"
+
 #include <QStyle>
 
 namespace forms {
@@ -12,7 +13,11 @@ namespace forms {
 // value stays as it was; it follows, and Change is raised once, when the thumb
 // is released somewhere new. Use Value() and setValue(), not the inherited
 // value(), which counts from the top whichever way Min and Max lie.
-class VScrollBar : public QScrollBar
+// It takes the focus by Tab and by a click; then Up and Down, Page Up and Page
+// Down move the thumb one step (SmallChange, LargeChange) the way the arrow
+// of that name does, and Home and End move it to the top and to the bottom,
+// each change raising Change once. A dotted frame on the thumb shows the focus.
+class VScrollBar : public ScrollBar
 {
     Q_OBJECT
 public:
@@ -32,6 +37,10 @@ public:
 
 signals:
     void Change();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     // -1 when Min lies above a smaller Max, so that the inherited range,

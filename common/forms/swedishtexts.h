@@ -1,0 +1,12 @@
+#pragma once
+
+namespace forms {
+
+// Whatever words Qt itself puts on the screen come in Swedish: Qt's own
+// Swedish catalogue is loaded and Swedish is the default locale. Called once,
+// right after the application object is made. Without the catalogue (the
+// package of Qt's translations is missing) it says so on standard error and
+// the programs go on.
+void useSwedishTexts();
+
+} // namespace forms
