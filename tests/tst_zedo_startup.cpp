@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
@@ -35,9 +36,25 @@ forms::Backdrop *findBackdrop()
     return nullptr;
 }
 
-QRect twipsRect(int left, int top, int width, int height)
+// Shows the program's window and makes it the active one, as a click on it
+// would, so that its controls take the focus.
+bool startActive(ZedoFixture &program, const QStringList &settings)
 {
-    return {forms::twips(left), forms::twips(top), forms::twips(width), forms::twips(height)};
+    if (!program.start(settings))
+        return false;
+    program.form().activateWindow();
+    return QTest::qWaitForWindowActive(&program.form());
+}
+
+QString nameOf(zedo::Form1 &form, QWidget *control)
+{
+    const std::map<QWidget *, QString> names = {
+        {form.Picture2, "Picture2"},     {form.Picture1, "Picture1"},
+        {form.Command3D2, "Command3D2"}, {form.Command3D1, "Command3D1"},
+        {form.Command3D3, "Command3D3"}, {form.Picture3, "Picture3"},
+        {form.Picture4, "Picture4"}};
+    const auto found = names.find(control);
+    return found == names.end() ? QStringLiteral("(another)") : found->second;
 }
 
 } // namespace
@@ -285,49 +302,100 @@ private slots:
         QCOMPARE(form.Command3D3->Caption(), QStringLiteral("Måla"));
     }
 
-    void paletteLayout_data()
+    // At start the palette box has the focus, so no key reaches a button;
+    // Tab goes the design's way through the controls that are shown.
+    void tabFollowsTheDesign_data()
     {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("left"); // twips; -1: the design grid
-        QTest::addColumn<int>("firstTop");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<int>("size"); // -1: the design size 1215 x 1095
-        QTest::newRow("0 colours") << 0 << 100 << 400 << 3000 << 2200;
-        QTest::newRow("1 colour") << 1 << 100 << 400 << 3000 << 2200;
-        QTest::newRow("2 colours") << 2 << 100 << 400 << 3000 << 2200;
-        QTest::newRow("3 colours") << 3 << 270 << 70 << 2100 << 1850;
-        QTest::newRow("4 colours") << 4 << 540 << 30 << 1550 << 1400;
-        QTest::newRow("5 colours") << 5 << 600 << 30 << 1240 << -1;
-        QTest::newRow("6 colours") << 6 << -1 << 0 << 0 << -1;
-        QTest::newRow("7 colours") << 7 << -1 << 0 << 0 << -1;
-        QTest::newRow("10 colours") << 10 << -1 << 0 << 0 << -1;
+        QTest::addColumn<QList<int>>("shown"); // ShowQuit, ShowPrint, ShowToolToggle
+        QTest::addColumn<QStringList>("stops");
+        QTest::newRow("all buttons")
+            << QList<int>{-1, -1, -1} << QStringList{"Picture2",   "Picture1",   "Command3D2",
+                                                     "Command3D1", "Command3D3", "Picture2"};
+        QTest::newRow("no quit button")
+            << QList<int>{0, -1, -1}
+            << QStringList{"Picture2", "Picture1", "Command3D1", "Command3D3", "Picture2"};
+        QTest::newRow("no button")
+            << QList<int>{0, 0, 0} << QStringList{"Picture2", "Picture1", "Picture2"};
     }
 
-    void paletteLayout()
+    void tabFollowsTheDesign()
     {
-        QFETCH(int, count);
-        QFETCH(int, left);
-        QFETCH(int, firstTop);
-        QFETCH(int, step);
-        QFETCH(int, size);
-        const QList<int> colors = QList<int>{12, 9, 2, 14, 10, 11, 4, 1, 13, 5}.mid(0, count);
+        QFETCH(QList<int>, shown);
+        QFETCH(QStringList, stops);
         ZedoFixture program;
-        QVERIFY(program.start(fixture::settings(colors)));
-        zedo::Form1 &form = program.form();
-        const bool oneColumn = left >= 0;
-        for (int i = 0; i < 10; ++i) {
-            const QRect designCell = twipsRect(i % 2 ? 1200 : 0, 120 + 1200 * (i / 2), 1215, 1095);
-            const QRect columnCell = twipsRect(left, firstTop + step * i, size < 0 ? 1215 : size,
-                                               size < 0 ? 1095 : size);
-            const QRect box = i < count && oneColumn ? columnCell : designCell;
-            QCOMPARE(form.Shape1[i]->geometry(), box);
-            // A hidden swatch leaves its cell grey, unless a larger one covers it.
-            if (i >= count && count > 0 && oneColumn)
-                continue;
-            const core::ColorValue shown = i < count ? core::QBColor(colors[i]) : 0xC0C0C0;
-            QCOMPARE(form.Picture2->Point(box.center().x() * 15, box.center().y() * 15),
-                     std::optional(shown));
+        QVERIFY(
+            startActive(program, fixture::settings({12, 9}, 10, -1, shown[0], shown[1], shown[2])));
+        QStringList visited{nameOf(program.form(), QApplication::focusWidget())};
+        for (int i = 1; i < stops.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << nameOf(program.form(), QApplication::focusWidget());
         }
+        QCOMPARE(visited, stops);
+    }
+
+    // A child's hands on the keyboard, wherever the mouse left the focus:
+    // nothing ends, prints, switches the tool, picks a colour or paints.
+    void keysDoNothing_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::newRow("at start") << "";
+        QTest::newRow("after a click on the canvas") << "canvas";
+        QTest::newRow("after the tool button and the canvas") << "tool canvas";
+        QTest::newRow("after a click on the palette") << "palette";
+    }
+
+    void keysDoNothing()
+    {
+        QFETCH(QString, before);
+        ZedoFixture program;
+        QVERIFY(startActive(program, fixture::settings({12, 9}, 10, -1)));
+        zedo::Form1 &form = program.form();
+        if (before.contains(u"tool"))
+            QTest::mouseClick(form.Command3D3, Qt::LeftButton);
+        if (before.contains(u"canvas"))
+            QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, QPoint(340, 410));
+        if (before.contains(u"palette"))
+            QTest::mouseClick(form.Picture2, Qt::LeftButton, {}, QPoint(80, 300));
+        const QString caption = form.Command3D3->Caption();
+        const QImage canvas = form.Picture1->surface();
+        const core::ColorValue colour = form.Picture1->ForeColor();
+        QString typed;
+        for (char c = ' '; c <= '~'; ++c)
+            typed += QLatin1Char(c);
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        for (const auto &[key, letter] : {std::pair{Qt::Key_Aring, u"å"},
+                                          {Qt::Key_Adiaeresis, u"ä"},
+                                          {Qt::Key_Odiaeresis, u"ö"}}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromUtf16(letter));
+            QApplication::sendEvent(QApplication::focusWidget(), &press);
+        }
+        for (Qt::Key key :
+             {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete,
+              Qt::Key_Insert, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home,
+              Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Menu, Qt::Key_F1, Qt::Key_F4,
+              Qt::Key_F10, Qt::Key_Print})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(program.ends, 0);
+        QVERIFY2(program.messages.isEmpty(), "a key printed");
+        QCOMPARE(form.Command3D3->Caption(), caption);
+        QCOMPARE(form.Picture1->surface(), canvas);
+        QCOMPARE(form.Picture1->ForeColor(), colour);
+        QVERIFY(form.isVisible());
+    }
+
+    // Tabbed to, a button is a button: Space clicks it.
+    void spaceClicksATabbedToButton()
+    {
+        ZedoFixture program;
+        QVERIFY(startActive(program, fixture::settings({12, 9}, 10, -1)));
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), program.form().Command3D3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(program.form().Command3D3->Caption(), QStringLiteral("Rita"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(program.form().Command3D3->Caption(), QStringLiteral("Rita"));
     }
 };
 

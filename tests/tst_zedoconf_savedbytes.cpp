@@ -104,6 +104,13 @@ private slots:
             << QStringList{"b.bmp", "äpple på ö.bmp"} << QStringList{"pick 1", "ok"}
             << QByteArray("\"\xe4pple p\xe5 \xf6.bmp\"\r\n3\r\n12\r\n9\r\n2\r\n10\r\n-1\r\n-1\r\n"
                           "0\r\n0\r\n");
+        // The list is in Swedish order, so its first entry is the one after z.
+        QTest::newRow("first in Swedish order")
+            << QStringList{"äpple.bmp", "Åsna.bmp", "öga.bmp"} << QStringList{"ok"}
+            << QByteArray("\"\xc5sna.bmp\"\r\n3\r\n12\r\n9\r\n2\r\n10\r\n-1\r\n-1\r\n0\r\n0\r\n");
+        QTest::newRow("the second in Swedish order by keyboard")
+            << QStringList{"äpple.bmp", "zebra.bmp", "åsna.bmp"} << QStringList{"key", "ok"}
+            << QByteArray("\"\xe5sna.bmp\"\r\n3\r\n12\r\n9\r\n2\r\n10\r\n-1\r\n-1\r\n0\r\n0\r\n");
         QTest::newRow("first name with Ö")
             << QStringList{"Öga.bmp"} << QStringList{"ok"}
             << QByteArray("\"\xd6ga.bmp\"\r\n3\r\n12\r\n9\r\n2\r\n10\r\n-1\r\n-1\r\n0\r\n0\r\n");

@@ -1,6 +1,7 @@
 // The design of the main window: every control with its place (twips of its
-// container), colours, fonts, captions and pictures, in control order, which
-// is also the tab order.
+// container), colours, fonts, captions and pictures, in control order, and
+// the tab order, which starts at the palette box, so no key press at start
+// reaches a button.
 #include "zedo/form1.h"
 
 #include "core/pictureloader.h"
@@ -50,6 +51,8 @@ Form1::Form1() : QWidget(nullptr)
     buildCanvas();
     buildButtons();
     buildToolHolders();
+    forms::applyTabOrder({Panel3D1, Picture2, Panel3D2, Picture1, Command3D2, Command3D1,
+                          Command3D3, Picture3, Picture4});
     connectEvents();
 }
 

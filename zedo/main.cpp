@@ -1,6 +1,7 @@
 #include "core/error.h"
 #include "forms/design.h"
 #include "forms/runtime.h"
+#include "forms/swedishtexts.h"
 #include "zedo/form1.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Krumelo"));
     forms::useDesignLooks();
+    forms::useSwedishTexts();
 
     std::unique_ptr<zedo::Form1> form1;
     try {

@@ -142,6 +142,8 @@ void Form2::buildPictureGroup()
     Text1 = new QLineEdit(Panel3D2);
     Text1->setFont(forms::designFont(SansSerif, 13.5, false));
     Text1->setEnabled(false);
+    // The box's own menu would offer to edit a name that only the list sets.
+    Text1->setContextMenuPolicy(Qt::NoContextMenu);
     forms::place(Text1, 240, 600, 2415, 480);
 
     Image1 = new forms::ImageBox(Panel3D2);
@@ -192,15 +194,18 @@ void Form2::buildPenGroup()
     Line1->setPoints(2160, 1080, 2160, 1920);
 }
 
-// The design's order of the controls that take the focus; the list comes first.
+// Every control in the design's tab order; the first that takes the focus is
+// the file list.
 void Form2::setDesignTabOrder()
 {
-    const QList<QWidget *> order = {File1,        VScroll1,     Check3D1,     Check3D2,
-                                    Check3D3,     Command3D1,   Command3D2,   Option3D1[0],
-                                    Option3D1[1], Option3D2[0], Option3D2[1], Option3D2[2]};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-    File1->setFocus();
+    QList<QWidget *> order = {Panel3D2,  File1,    Text1,    Label3,
+                              Label4[0], Panel3D3, VScroll1, Panel3D5};
+    order += QList<QWidget *>(Panel3D4.begin(), Panel3D4.end());
+    order += {Label4[1], Panel3D1, Check3D1, Check3D2, Check3D3,   Label1,
+              Panel3D6,  Panel3D7, Label2,   Label5,   Command3D1, Command3D2};
+    order += QList<QWidget *>(Option3D1.begin(), Option3D1.end());
+    order += QList<QWidget *>(Option3D2.begin(), Option3D2.end());
+    forms::applyTabOrder(order);
 }
 
 } // namespace zedoconf

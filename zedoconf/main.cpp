@@ -2,6 +2,7 @@
 
 #include "forms/design.h"
 #include "forms/runtime.h"
+#include "forms/swedishtexts.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     // name, which the system would append to the window title "Hämta".
     QApplication::setApplicationName(QStringLiteral("zedoconf"));
     forms::useDesignLooks();
+    forms::useSwedishTexts();
 
     zedoconf::Form2 form;
     try {
