@@ -135,6 +135,9 @@ private slots:
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, below);
         QCOMPARE(doubleClicks.size(), 1);
         QCOMPARE(list.FileName(), QStringLiteral("a.bmp"));
+        QVERIFY2(list.currentItem()->isSelected(), "the chosen entry no longer shows as chosen");
+        QTest::mouseClick(list.viewport(), Qt::RightButton, Qt::NoModifier, below);
+        QVERIFY(list.currentItem()->isSelected());
     }
 
     // The list's scroll bar works as the count's does: a middle or right

@@ -6,6 +6,7 @@
 #include "forms/scrollbar.h"
 
 #include <QDir>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
 
@@ -44,6 +45,17 @@ void FileListBox::setListIndex(int index)
     }
     const QScopedValueRollback guard(m_selectingByProgram, true);
     setCurrentRow(index);
+}
+
+// Below the last entry there is nothing to choose, and the chosen entry
+// stays marked as chosen.
+void FileListBox::mousePressEvent(QMouseEvent *event)
+{
+    if (!indexAt(event->position().toPoint()).isValid()) {
+        setFocus(Qt::MouseFocusReason);
+        return;
+    }
+    QListWidget::mousePressEvent(event);
 }
 
 // The style marks the chosen entry alike with and without the focus.

@@ -35,6 +35,7 @@ signals:
     void DblClick();
 
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

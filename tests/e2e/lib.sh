@@ -218,9 +218,11 @@ crop() {
   /usr/bin/convert "$shot" -crop "$((SCALE * w))x$((SCALE * h))+$1+$2" +repage "$out"
 }
 
-# count_colour IMAGE RRGGBB [FUZZ%]: how many pixels have that colour.
+# count_colour IMAGE RRGGBB [FUZZ%]: how many pixels have that colour. The
+# matching pixels are made transparent and counted in the alpha channel, so
+# any colour can be counted, black and white too.
 count_colour() {
-  /usr/bin/convert "$1" -fuzz "${3:-0}%" -fill black +opaque "#$2" -fill white -opaque "#$2" \
+  /usr/bin/convert "$1" -alpha off -fuzz "${3:-0}%" -transparent "#$2" -alpha extract -negate \
     -format '%[fx:round(mean*w*h)]' info:
 }
 
