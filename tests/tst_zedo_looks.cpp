@@ -26,10 +26,7 @@ bool startWithExample(ZedoFixture &program, const QStringList &settings)
 {
     if (!QFile::copy(QStringLiteral(KRUMELO_EXAMPLES "/ballonger.bmp"), program.path(Page)))
         return false;
-    if (!program.start(settings))
-        return false;
-    program.form().activateWindow();
-    return QTest::qWaitForWindowActive(&program.form());
+    return program.start(settings) && program.activate();
 }
 
 QPoint swatchCentre(zedo::Form1 &form, int swatch)

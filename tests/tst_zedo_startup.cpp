@@ -36,16 +36,6 @@ forms::Backdrop *findBackdrop()
     return nullptr;
 }
 
-// Shows the program's window and makes it the active one, as a click on it
-// would, so that its controls take the focus.
-bool startActive(ZedoFixture &program, const QStringList &settings)
-{
-    if (!program.start(settings))
-        return false;
-    program.form().activateWindow();
-    return QTest::qWaitForWindowActive(&program.form());
-}
-
 QString nameOf(zedo::Form1 &form, QWidget *control)
 {
     const std::map<QWidget *, QString> names = {
@@ -323,8 +313,8 @@ private slots:
         QFETCH(QList<int>, shown);
         QFETCH(QStringList, stops);
         ZedoFixture program;
-        QVERIFY(
-            startActive(program, fixture::settings({12, 9}, 10, -1, shown[0], shown[1], shown[2])));
+        QVERIFY(program.start(fixture::settings({12, 9}, 10, -1, shown[0], shown[1], shown[2])) &&
+                program.activate());
         QStringList visited{nameOf(program.form(), QApplication::focusWidget())};
         for (int i = 1; i < stops.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -348,7 +338,7 @@ private slots:
     {
         QFETCH(QString, before);
         ZedoFixture program;
-        QVERIFY(startActive(program, fixture::settings({12, 9}, 10, -1)));
+        QVERIFY(program.start(fixture::settings({12, 9}, 10, -1)) && program.activate());
         zedo::Form1 &form = program.form();
         if (before.contains(u"tool"))
             QTest::mouseClick(form.Command3D3, Qt::LeftButton);
@@ -387,7 +377,7 @@ private slots:
     void spaceClicksATabbedToButton()
     {
         ZedoFixture program;
-        QVERIFY(startActive(program, fixture::settings({12, 9}, 10, -1)));
+        QVERIFY(program.start(fixture::settings({12, 9}, 10, -1)) && program.activate());
         for (int i = 0; i < 4; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), program.form().Command3D3);

@@ -153,10 +153,8 @@ private slots:
     {
         EditorFixture editor;
         editor.addPicture(QStringLiteral("a.bmp"));
-        QVERIFY(editor.start());
+        QVERIFY(editor.start() && editor.activate());
         zedoconf::Form2 &f = editor.form();
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
         // Of the option buttons of a group only the set one is a stop.
         const QList<QWidget *> stops = {f.File1,        f.VScroll1,   f.Check3D1,   f.Check3D2,
                                         f.Check3D3,     f.Command3D1, f.Command3D2, f.Option3D1[0],
@@ -201,10 +199,8 @@ private slots:
         QFETCH(bool, quit);
         EditorFixture editor;
         editor.addPicture(QStringLiteral("a.bmp"));
-        QVERIFY(editor.start());
+        QVERIFY(editor.start() && editor.activate());
         zedoconf::Form2 &f = editor.form();
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
         editor.run(steps);
         QVERIFY(f.Option3D1[tool]->Value());
         QCOMPARE(f.Line1->BorderWidth(), width);
@@ -244,10 +240,8 @@ private slots:
         QFETCH(int, changes);
         EditorFixture editor;
         editor.addPicture(QStringLiteral("a.bmp"));
-        QVERIFY(editor.start());
+        QVERIFY(editor.start() && editor.activate());
         zedoconf::Form2 &f = editor.form();
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
         QSignalSpy changed(f.VScroll1, &forms::VScrollBar::Change);
         editor.run(steps);
         QCOMPARE(f.Label3->Caption(), digits);

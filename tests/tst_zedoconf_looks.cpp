@@ -29,10 +29,7 @@ bool startWithExamples(EditorFixture &editor)
         !QFile::copy(editor.path(QStringLiteral("hus.bmp")),
                      editor.path(QStringLiteral("Äpple.bmp"))))
         return false;
-    if (!editor.start())
-        return false;
-    editor.form().activateWindow();
-    return QTest::qWaitForWindowActive(&editor.form());
+    return editor.start() && editor.activate();
 }
 
 void press(const QList<Qt::Key> &keys)
