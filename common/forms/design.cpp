@@ -77,7 +77,8 @@ void drawFocusMark(QPainter &painter, const QRect &frame)
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(QColor(colors::windowText), 0));
+    // One pixel of the design wide, so the dots grow with the screen's scale.
+    painter.setPen(QPen(QColor(colors::windowText), 1));
     painter.drawPoints(dots);
     painter.restore();
 }
