@@ -1,0 +1,246 @@
+#include "testpages.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRandomGenerator>
+#include <QSvgGenerator>
+#include <QtMath>
+
+namespace testpages {
+
+namespace {
+
+// The design is 2480 x 3508 units, A4 at 300 dots per inch; pens in units.
+constexpr qreal Thin = 4;
+constexpr qreal Middle = 10;
+constexpr qreal Bold = 18;
+
+void setPen(QPainter &p, qreal width)
+{
+    p.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
+// In Fill::Colours the area gets `colour` below its outline.
+void setBrush(QPainter &p, Fill fill, QColor colour)
+{
+    p.setBrush(fill == Fill::Colours ? QBrush(colour) : QBrush(Qt::NoBrush));
+}
+
+void drawSun(QPainter &p, Fill fill)
+{
+    const QPointF centre(620, 700);
+    setPen(p, Bold);
+    setBrush(p, fill, QColor(255, 220, 0));
+    p.drawEllipse(centre, 300, 300);
+    for (int i = 0; i < 8; ++i) {
+        const qreal a = i * M_PI / 4;
+        p.drawLine(centre + QPointF(qCos(a), qSin(a)) * 300,
+                   centre + QPointF(qCos(a), qSin(a)) * 470);
+    }
+}
+
+void drawHouse(QPainter &p, Fill fill)
+{
+    setPen(p, Middle);
+    setBrush(p, fill, QColor(200, 30, 30));
+    p.drawRect(QRectF(1300, 700, 850, 700));
+    setBrush(p, fill, QColor(30, 60, 220));
+    p.drawPolygon(QPolygonF({QPointF(1250, 700), QPointF(1725, 280), QPointF(2200, 700)}));
+    setBrush(p, fill, QColor(190, 130, 60));
+    p.drawRect(QRectF(1650, 1050, 170, 350));
+    for (qreal left : {1400.0, 1900.0}) {
+        setBrush(p, fill, QColor(150, 220, 255));
+        const QRectF window(left, 820, 200, 200);
+        p.drawRect(window);
+        p.drawLine(QPointF(window.center().x(), window.top()),
+                   QPointF(window.center().x(), window.bottom()));
+        p.drawLine(QPointF(window.left(), window.center().y()),
+                   QPointF(window.right(), window.center().y()));
+    }
+}
+
+void drawFlower(QPainter &p, Fill fill)
+{
+    const QPointF centre(650, 1900);
+    setPen(p, Middle);
+    p.drawLine(centre + QPointF(0, 420), centre + QPointF(0, 900));
+    setBrush(p, fill, QColor(40, 180, 40));
+    p.drawEllipse(centre + QPointF(-155, 600), 150, 60);
+    p.drawEllipse(centre + QPointF(155, 700), 150, 60);
+    setBrush(p, fill, QColor(230, 0, 200));
+    for (int i = 0; i < 6; ++i) {
+        p.save();
+        p.translate(centre);
+        p.rotate(i * 60);
+        p.drawEllipse(QPointF(0, -270), 95, 150);
+        p.restore();
+    }
+    setBrush(p, fill, QColor(255, 240, 0));
+    p.drawEllipse(centre, 120, 120);
+}
+
+void drawFish(QPainter &p, Fill fill)
+{
+    setPen(p, Middle);
+    setBrush(p, fill, QColor(255, 140, 0));
+    p.drawPolygon(QPolygonF({QPointF(2080, 1900), QPointF(2300, 1700), QPointF(2300, 2100)}));
+    p.drawEllipse(QPointF(1700, 1900), 380, 230);
+    // The eye: a small ring of its own, a figure no noise filter may take.
+    setPen(p, Thin);
+    setBrush(p, fill, Qt::white);
+    p.drawEllipse(QPointF(1500, 1850), 40, 40);
+}
+
+void drawGrid(QPainter &p, Fill fill)
+{
+    setPen(p, Thin);
+    const QRectF frame(250, 2950, 1000, 400);
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 5; ++column) {
+            setBrush(p, fill, (row + column) % 2 ? QColor(0, 200, 90) : QColor(0, 190, 255));
+            p.drawRect(QRectF(frame.left() + 200 * column, frame.top() + 200 * row, 200, 200));
+        }
+    }
+}
+
+void drawDiamond(QPainter &p, Fill fill)
+{
+    setPen(p, Thin);
+    setBrush(p, fill, QColor(160, 100, 255));
+    p.drawPolygon(QPolygonF(
+        {QPointF(1850, 2500), QPointF(2250, 2900), QPointF(1850, 3300), QPointF(1450, 2900)}));
+    p.drawLine(QPointF(1650, 2700), QPointF(2050, 3100));
+}
+
+QImage blankImage(QSize size, Fill fill)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(fill == Fill::Clear ? Qt::transparent : Qt::white);
+    return image;
+}
+
+} // namespace
+
+void drawLinePage(QPainter &painter, QSize size, Fill fill)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size.width() / qreal(A4.width()), size.height() / qreal(A4.height()));
+    drawSun(painter, fill);
+    drawHouse(painter, fill);
+    drawFlower(painter, fill);
+    drawFish(painter, fill);
+    drawGrid(painter, fill);
+    drawDiamond(painter, fill);
+    painter.restore();
+}
+
+QImage linePage(QSize size, Fill fill)
+{
+    QImage image = blankImage(size, fill);
+    QPainter painter(&image);
+    drawLinePage(painter, size, fill);
+    painter.end();
+    return fill == Fill::Clear ? image : image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage gapPage()
+{
+    // One page pixel is 3508 / 397 of these, as the page scales A4.
+    const qreal pagePixel = A4.height() / 397.0;
+    QImage image = blankImage(A4, Fill::None);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    setPen(p, Middle);
+    int i = 0;
+    for (int width : GapWidths) {
+        const QPointF centre(600 + 1200 * (i % 2), 600 + 1100 * (i / 2));
+        const qreal radius = 400;
+        // The ends of the line reach out by half a pen with their round caps.
+        const qreal gap = width * pagePixel + Middle;
+        const qreal half = qRadiansToDegrees(gap / 2 / radius);
+        p.drawArc(QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)),
+                  int(half * 16), int((360 - 2 * half) * 16));
+        ++i;
+    }
+    p.end();
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage photograph(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient sky(0, 0, 0, size.height());
+    sky.setColorAt(0, QColor(90, 140, 220));
+    sky.setColorAt(0.6, QColor(220, 230, 240));
+    sky.setColorAt(1, QColor(60, 90, 40));
+    p.fillRect(image.rect(), sky);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    QRandomGenerator random(7);
+    for (int i = 0; i < 40; ++i) {
+        QRadialGradient blob(QPointF(random.bounded(size.width()), random.bounded(size.height())),
+                             20 + random.bounded(200));
+        blob.setColorAt(0, QColor::fromHsv(random.bounded(360), 120, random.bounded(256)));
+        blob.setColorAt(1, Qt::transparent);
+        p.setBrush(blob);
+        p.drawRect(image.rect());
+    }
+    p.end();
+    for (int y = 0; y < size.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const int grain = int(random.bounded(41)) - 20;
+            const QRgb c = line[x];
+            line[x] = qRgb(qBound(0, qRed(c) + grain, 255), qBound(0, qGreen(c) + grain, 255),
+                           qBound(0, qBlue(c) + grain, 255));
+        }
+    }
+    return image;
+}
+
+QByteArray encoded(const QImage &picture, const char *format, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, format, quality);
+    return bytes;
+}
+
+QByteArray svgPage()
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(A4);
+    svg.setViewBox(QRect(QPoint(0, 0), A4));
+    QPainter painter(&svg);
+    drawLinePage(painter, A4);
+    painter.end();
+    return bytes;
+}
+
+QByteArray pdfPage(int pages)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setResolution(300);
+    QPainter painter(&pdf);
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0)
+            pdf.newPage();
+        drawLinePage(painter, QSize(painter.device()->width(), painter.device()->height()));
+    }
+    painter.end();
+    return bytes;
+}
+
+} // namespace testpages

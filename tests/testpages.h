@@ -1,0 +1,46 @@
+// Colouring pages as they come from the web, drawn in the tests: A4 at 300
+// dots per inch, anti-aliased lines of several widths, and the same drawing
+// on any paint device (an image, an SVG, a PDF).
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+
+class QPainter;
+
+namespace testpages {
+
+inline constexpr QSize A4(2480, 3508);
+
+// What a page holds besides its lines.
+enum class Fill {
+    None,    // black lines on white
+    Colours, // the areas coloured in, outlines drawn over them
+    Clear,   // black lines on a transparent ground
+};
+
+// Draws the line page on a painter whose device is `size` pixels: a sun, a
+// house with windows, a flower, a fish with its eye, a grid of thin lines
+// and a diamond of diagonal thin lines.
+void drawLinePage(QPainter &painter, QSize size, Fill fill = Fill::None);
+
+QImage linePage(QSize size = A4, Fill fill = Fill::None);
+
+// Rings whose lines have openings of the given widths in page pixels, one
+// ring per width, from left to right and top to bottom: {1, 2, 3, 8, 12}.
+QImage gapPage();
+inline constexpr int GapWidths[] = {1, 2, 3, 8, 12};
+
+// Something that is no line drawing at all: soft gradients, round shapes
+// and grain, like a photograph.
+QImage photograph(QSize size = QSize(1600, 1200));
+
+// The bytes of a picture in a format Qt writes; quality -1 is the default.
+QByteArray encoded(const QImage &picture, const char *format, int quality = -1);
+
+// The line page as an SVG document, and as a PDF of `pages` A4 pages.
+QByteArray svgPage();
+QByteArray pdfPage(int pages = 1);
+
+} // namespace testpages
