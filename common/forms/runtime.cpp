@@ -52,6 +52,17 @@ std::function<void(const QString &)> &messageHandler()
     return handler;
 }
 
+std::function<bool(const QString &)> &questionHandler()
+{
+    static std::function<bool(const QString &)> handler = [](const QString &question) {
+        return QMessageBox::question(QApplication::activeWindow(),
+                                     QGuiApplication::applicationDisplayName(), question,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    };
+    return handler;
+}
+
 } // namespace
 
 void reportError(const QString &message)
@@ -82,6 +93,16 @@ void MsgBox(const QString &message)
 void setMessageHandler(std::function<void(const QString &)> handler)
 {
     messageHandler() = std::move(handler);
+}
+
+bool MsgBoxYesNo(const QString &question)
+{
+    return questionHandler()(question);
+}
+
+void setQuestionHandler(std::function<bool(const QString &)> handler)
+{
+    questionHandler() = std::move(handler);
 }
 
 } // namespace forms

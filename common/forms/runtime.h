@@ -24,6 +24,11 @@ void setEndHandler(std::function<void()> handler);
 void MsgBox(const QString &message);
 void setMessageHandler(std::function<void(const QString &)> handler);
 
+// Asks the user a yes-or-no question in a message box and waits for the
+// answer; true for yes. Tests replace what it does, to give the answer.
+bool MsgBoxYesNo(const QString &question);
+void setQuestionHandler(std::function<bool(const QString &)> handler);
+
 // Runs an event handler; a failure of the shared code ends in the error report.
 template <typename Handler> void guarded(Handler &&handler)
 {

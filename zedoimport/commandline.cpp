@@ -1,0 +1,76 @@
+#include "zedoimport/commandline.h"
+
+#include "core/error.h"
+#include "core/page.h"
+#include "zedoimport/pagereader.h"
+#include "zedoimport/pagewriter.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+#include <optional>
+
+namespace zedoimport {
+
+namespace {
+
+struct Request
+{
+    int page = 1;
+    QString source;
+    QString name;
+};
+
+void print(FILE *stream, const QString &text)
+{
+    std::fprintf(stream, "%s\n", qPrintable(text));
+    std::fflush(stream);
+}
+
+std::optional<Request> parse(QStringList arguments)
+{
+    Request request;
+    const qsizetype option = arguments.indexOf(QStringLiteral("--page"));
+    if (option >= 0) {
+        bool number = false;
+        request.page = arguments.value(option + 1).toInt(&number);
+        if (!number || request.page < 1)
+            return std::nullopt;
+        arguments.remove(option, 2);
+    }
+    if (arguments.isEmpty() || arguments.size() > 2 || arguments.first().startsWith(u'-'))
+        return std::nullopt;
+    request.source = arguments.first();
+    request.name = core::page::suggestedName(arguments.value(1, request.source));
+    return request;
+}
+
+} // namespace
+
+int RunCommandLine(const QStringList &arguments)
+{
+    const std::optional<Request> request = parse(arguments);
+    if (!request) {
+        print(stderr, QStringLiteral("Användning: zedoimport [--page N] FIL [NAMN.bmp]\n"
+                                     "Gör en målarbild av FIL (en bild eller en PDF-fil, sidan N) "
+                                     "och sparar den som NAMN.bmp i mappen du står i."));
+        return 2;
+    }
+    try {
+        const QImage page = PreparePage(request->source, request->page, {});
+        if (QFileInfo::exists(request->name)) {
+            print(stderr, QStringLiteral("Det finns redan en fil som heter %1 här; ge "
+                                         "målarbilden ett annat namn.")
+                              .arg(request->name));
+            return 1;
+        }
+        SavePage(page, request->name);
+    } catch (const core::Error &error) {
+        print(stderr, error.message());
+        return 1;
+    }
+    print(stdout, request->name);
+    return 0;
+}
+
+} // namespace zedoimport

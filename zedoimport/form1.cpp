@@ -1,0 +1,140 @@
+#include "zedoimport/form1.h"
+
+#include "core/error.h"
+#include "forms/checkbox3d.h"
+#include "forms/commandbutton3d.h"
+#include "forms/imagebox.h"
+#include "forms/label.h"
+#include "forms/runtime.h"
+#include "zedoimport/pagewriter.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QStandardPaths>
+
+namespace zedoimport {
+
+namespace {
+
+const QString Filter = QStringLiteral(
+    "Bilder och PDF-filer (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff *.svg *.pdf "
+    "*.PNG *.JPG *.JPEG *.GIF *.BMP *.WEBP *.TIF *.TIFF *.SVG *.PDF);;Alla filer (*)");
+
+// Pages from the web land among the downloads.
+QString startFolder()
+{
+    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    return QFileInfo(downloads).isDir() ? downloads : QDir::homePath();
+}
+
+} // namespace
+
+Form1::Form1() : QWidget(nullptr, Qt::Window)
+{
+    buildDesign();
+    connectHandlers();
+    Label5->setCaption(QStringLiteral("Välj en bild eller en PDF-fil med \"Välj fil …\"."));
+}
+
+void Form1::connectHandlers()
+{
+    connect(Command3D1, &forms::CommandButton3D::Click, this, &Form1::Command3D1_Click);
+    connect(Spin1, &QSpinBox::valueChanged, this, &Form1::Spin1_Change);
+    connect(Check3D1, &forms::CheckBox3D::clicked, this, &Form1::Check3D1_Click);
+    connect(Command3D2, &forms::CommandButton3D::Click, this, &Form1::Command3D2_Click);
+}
+
+void Form1::Form_Load()
+{
+    Command3D1_Click();
+}
+
+// Qt's own chooser, so it speaks Swedish with Qt's translations everywhere.
+void Form1::Command3D1_Click()
+{
+    const QString fileName = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Välj en bild eller en PDF-fil"), startFolder(), Filter, nullptr,
+        QFileDialog::DontUseNativeDialog);
+    if (!fileName.isEmpty())
+        OpenFile(fileName);
+}
+
+void Form1::OpenFile(const QString &fileName)
+{
+    try {
+        const Source source = ReadSource(fileName, 1);
+        m_fileName = fileName;
+        ShowSource(source);
+    } catch (const core::Error &error) {
+        forms::MsgBox(error.message());
+        return;
+    }
+    const QSignalBlocker quiet(Spin1);
+    Spin1->setValue(1);
+    Text1->setText(core::page::suggestedName(fileName));
+    Command3D2->setEnabled(true);
+    Label5->setCaption(QString());
+}
+
+void Form1::Spin1_Change()
+{
+    try {
+        ShowSource(ReadSource(m_fileName, Spin1->value()));
+    } catch (const core::Error &error) {
+        forms::MsgBox(error.message());
+    }
+}
+
+void Form1::Check3D1_Click()
+{
+    ShowPage();
+}
+
+void Form1::ShowSource(const Source &source)
+{
+    m_picture = source.picture;
+    const QSignalBlocker quiet(Spin1);
+    Spin1->setRange(1, source.pageCount);
+    Spin1->setEnabled(source.pageCount > 1);
+    Image1->setPicture(core::page::fitPreview(m_picture));
+    ShowPage();
+}
+
+void Form1::ShowPage()
+{
+    m_page = core::page::preparePage(m_picture, {.closeGaps = Check3D1->Value()});
+    Image2->setPicture(m_page);
+}
+
+// The name is made safe and shown as it is saved. A name that is taken is
+// replaced only when the adult says so.
+void Form1::Command3D2_Click()
+{
+    if (m_page.isNull())
+        return;
+    const QString name = core::page::suggestedName(Text1->text());
+    Text1->setText(name);
+    if (QFileInfo::exists(name) &&
+        !forms::MsgBoxYesNo(QStringLiteral("Det finns redan en bild som heter %1 här. Vill du "
+                                           "byta ut den mot den nya målarbilden?")
+                                .arg(name)))
+        return;
+    SavePageAs(name);
+}
+
+void Form1::SavePageAs(const QString &name)
+{
+    try {
+        SavePage(m_page, name);
+    } catch (const core::Error &error) {
+        forms::MsgBox(error.message());
+        return;
+    }
+    Label5->setCaption(QStringLiteral("Sparad som %1. Välj den i \"Krumelo – inställningar\".")
+                           .arg(QDir::toNativeSeparators(QFileInfo(name).absoluteFilePath())));
+}
+
+} // namespace zedoimport

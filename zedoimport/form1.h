@@ -1,0 +1,76 @@
+#pragma once
+
+#include "zedoimport/pagereader.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+class QLineEdit;
+class QSpinBox;
+
+namespace forms {
+class CheckBox3D;
+class CommandButton3D;
+class ImageBox;
+class Label;
+} // namespace forms
+
+namespace zedoimport {
+
+// The importer's window "Krumelo – ny målarbild", for the adult: the chosen
+// picture on the left and the page made of it on the right, place for place,
+// the page number of a PDF file, the switch for closing small gaps, the
+// name, and "Spara", which puts NAME.bmp in the current folder, where the
+// settings editor lists it.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+public:
+    Form1();
+
+    // Opens the file chooser, as the program does when it starts.
+    void Form_Load();
+    // Shows the first page of the file and suggests a name from its own; a
+    // file that cannot be read is told in a message, and the window keeps
+    // what it showed.
+    void OpenFile(const QString &fileName);
+
+    void Command3D1_Click();
+    void Spin1_Change();
+    void Check3D1_Click();
+    void Command3D2_Click();
+
+    forms::Label *Label1 = nullptr;
+    forms::Label *Label2 = nullptr;
+    forms::ImageBox *Image1 = nullptr;
+    forms::ImageBox *Image2 = nullptr;
+    forms::CommandButton3D *Command3D1 = nullptr;
+    forms::Label *Label3 = nullptr;
+    QSpinBox *Spin1 = nullptr;
+    forms::CheckBox3D *Check3D1 = nullptr;
+    forms::Label *Label4 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    forms::CommandButton3D *Command3D2 = nullptr;
+    forms::Label *Label5 = nullptr;
+
+    // The page as it would be saved now; null before a file is chosen.
+    const QImage &page() const { return m_page; }
+
+private:
+    void buildDesign();
+    void buildPictures();
+    void buildChoices();
+    void buildSaving();
+    void connectHandlers();
+
+    void ShowSource(const Source &source);
+    void ShowPage();
+    void SavePageAs(const QString &name);
+
+    QString m_fileName;
+    QImage m_picture;
+    QImage m_page;
+};
+
+} // namespace zedoimport

@@ -1,0 +1,102 @@
+// The design of the importer's window: every control with its place (twips),
+// font, colours and caption, in the order they are met.
+#include "zedoimport/form1.h"
+
+#include "forms/checkbox3d.h"
+#include "forms/commandbutton3d.h"
+#include "forms/design.h"
+#include "forms/imagebox.h"
+#include "forms/label.h"
+
+#include <QLineEdit>
+#include <QSpinBox>
+
+namespace zedoimport {
+
+using forms::place;
+
+namespace {
+
+const QString SansSerif = QStringLiteral("MS Sans Serif");
+
+forms::Label *caption(QWidget *window, const QString &text, double points)
+{
+    auto *label = new forms::Label(window);
+    label->setCaption(text);
+    label->setFont(forms::designFont(SansSerif, points, true));
+    label->setBackColor(QColor(forms::colors::lightYellow));
+    label->setAlignment(Qt::AlignLeft);
+    return label;
+}
+
+forms::CommandButton3D *command(QWidget *window, const QString &text)
+{
+    auto *button = new forms::CommandButton3D(window);
+    button->setCaption(text);
+    button->setFont(forms::designFont(SansSerif, 12, true));
+    return button;
+}
+
+} // namespace
+
+void Form1::buildDesign()
+{
+    setWindowTitle(QStringLiteral("Krumelo – ny målarbild"));
+    setFont(forms::designFont(SansSerif, 8.25, true));
+    forms::setBackColor(this, forms::colors::lightYellow);
+    forms::placeCentred(this, 11535, 8250);
+    buildPictures();
+    buildChoices();
+    buildSaving();
+}
+
+// The boxes are the page's size inside their line, so both show it pixel
+// for pixel.
+void Form1::buildPictures()
+{
+    Label1 = caption(this, QStringLiteral("Bilden"), 12);
+    place(Label1, 240, 120, 5325, 330);
+    Label2 = caption(this, QStringLiteral("Målarbilden, som barnet får den"), 12);
+    place(Label2, 5970, 120, 5325, 330);
+    Image1 = new forms::ImageBox(this);
+    Image1->setSingleBorder(true);
+    place(Image1, 240, 480, 5325, 6165);
+    Image2 = new forms::ImageBox(this);
+    Image2->setSingleBorder(true);
+    place(Image2, 5970, 480, 5325, 6165);
+}
+
+void Form1::buildChoices()
+{
+    Command3D1 = command(this, QStringLiteral("Välj fil …"));
+    place(Command3D1, 240, 6825, 2100, 600);
+    Label3 = caption(this, QStringLiteral("Sida"), 12);
+    place(Label3, 2700, 6930, 750, 330);
+    Spin1 = new QSpinBox(this);
+    Spin1->setFont(forms::designFont(SansSerif, 12, false));
+    Spin1->setRange(1, 1);
+    Spin1->setEnabled(false);
+    place(Spin1, 3450, 6870, 1200, 480);
+    Check3D1 = new forms::CheckBox3D(this);
+    Check3D1->setCaption(QStringLiteral("Stäng små glipor"));
+    Check3D1->setFont(forms::designFont(SansSerif, 12, true));
+    Check3D1->setValue(true);
+    place(Check3D1, 240, 7560, 4400, 450);
+}
+
+void Form1::buildSaving()
+{
+    Label4 = caption(this, QStringLiteral("Namn"), 12);
+    place(Label4, 5970, 6930, 900, 330);
+    Text1 = new QLineEdit(this);
+    Text1->setFont(forms::designFont(SansSerif, 12, false));
+    place(Text1, 6870, 6870, 2850, 480);
+    Command3D2 = command(this, QStringLiteral("Spara"));
+    Command3D2->setEnabled(false);
+    place(Command3D2, 9900, 6825, 1395, 600);
+    Label5 = caption(this, QString(), 9.75);
+    Label5->setWordWrap(true);
+    place(Label5, 5970, 7500, 5325, 660);
+}
+
+} // namespace zedoimport

@@ -1,0 +1,189 @@
+#include "zedoimport/pagereader.h"
+
+#include "core/error.h"
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <poppler-qt6.h>
+
+namespace zedoimport {
+
+namespace {
+
+[[noreturn]] void fail(const QString &fileName, const QString &cause)
+{
+    throw core::Error(
+        QStringLiteral("Filen %1 kan inte läsas: %2.")
+            .arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()), cause));
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(bytes / (1024 * 1024));
+}
+
+bool isPdf(const QByteArray &bytes)
+{
+    // Some writers put a few bytes before the header; readers allow for it.
+    return bytes.left(1024).contains("%PDF-");
+}
+
+bool isSvg(const QByteArray &bytes)
+{
+    const QByteArray head = bytes.left(4096).trimmed();
+    return (head.startsWith("<?xml") || head.startsWith("<svg") || head.startsWith("<!DOCTYPE")) &&
+           head.contains("<svg");
+}
+
+// A drawing's size scaled to fit DrawingSize, whatever size it claims.
+QSize drawingSize(QSizeF claimed)
+{
+    return claimed.scaled(QSizeF(DrawingSize), Qt::KeepAspectRatio).toSize().expandedTo({1, 1});
+}
+
+QImage readRaster(const QByteArray &bytes, const QString &fileName, int page)
+{
+    QByteArray data = bytes;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    // Photographs stand the way the camera was held.
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > MaxPixels)
+        fail(fileName, QStringLiteral("bilden är för stor (%1 × %2 bildpunkter; högst %3 "
+                                      "miljoner går)")
+                           .arg(size.width())
+                           .arg(size.height())
+                           .arg(MaxPixels / 1'000'000));
+    if (page != 1)
+        fail(fileName, QStringLiteral("bara PDF-filer har fler sidor än en"));
+    QImage picture;
+    if (!reader.read(&picture)) {
+        if (reader.error() == QImageReader::UnsupportedFormatError)
+            fail(fileName, QStringLiteral("det är varken en bild eller en PDF-fil i ett format "
+                                          "som går att läsa"));
+        fail(fileName, QStringLiteral("bilden är trasig (%1)").arg(reader.errorString()));
+    }
+    if (qint64(picture.width()) * picture.height() > MaxPixels)
+        fail(fileName, QStringLiteral("bilden är för stor"));
+    return picture;
+}
+
+QImage readSvg(const QByteArray &bytes, const QString &fileName, int page)
+{
+    if (bytes.size() > MaxSvgBytes)
+        fail(fileName, QStringLiteral("SVG-filen är större än %1 MB").arg(megabytes(MaxSvgBytes)));
+    if (page != 1)
+        fail(fileName, QStringLiteral("bara PDF-filer har fler sidor än en"));
+    QSvgRenderer renderer(bytes);
+    if (!renderer.isValid())
+        fail(fileName, QStringLiteral("SVG-bilden är trasig"));
+    QSizeF claimed = renderer.viewBoxF().size();
+    if (claimed.isEmpty())
+        claimed = renderer.defaultSize();
+    if (claimed.isEmpty())
+        fail(fileName, QStringLiteral("SVG-bilden anger ingen storlek"));
+    QImage picture(drawingSize(claimed), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    renderer.render(&painter);
+    return picture;
+}
+
+bool pastDeadline(const QVariant &deadline)
+{
+    return QDateTime::currentMSecsSinceEpoch() > deadline.toLongLong();
+}
+
+QImage drawPdfPage(const Poppler::Page &pdfPage, const QString &fileName)
+{
+    const QSizeF points = pdfPage.pageSizeF();
+    if (points.isEmpty())
+        fail(fileName, QStringLiteral("PDF-sidan har ingen storlek"));
+    const QSize size = drawingSize(points);
+    const double dotsPerInch = 72.0 * size.width() / points.width();
+    const qint64 deadline = QDateTime::currentMSecsSinceEpoch() + MaxDrawingMilliseconds;
+    const QImage picture =
+        pdfPage.renderToImage(dotsPerInch, dotsPerInch, -1, -1, -1, -1, Poppler::Page::Rotate0,
+                              nullptr, nullptr, pastDeadline, QVariant(deadline));
+    if (picture.isNull())
+        fail(fileName, QDateTime::currentMSecsSinceEpoch() > deadline
+                           ? QStringLiteral("det tar för lång tid att rita sidan")
+                           : QStringLiteral("sidan går inte att rita"));
+    return picture;
+}
+
+Source readPdf(const QByteArray &bytes, const QString &fileName, int page)
+{
+    // Poppler's notes on damaged files would only be noise; the message
+    // below says what went wrong.
+    Poppler::setDebugErrorFunction([](const QString &, const QVariant &) {}, QVariant());
+    const std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(bytes);
+    if (!document)
+        fail(fileName, QStringLiteral("PDF-filen är trasig"));
+    if (document->isLocked())
+        fail(fileName, QStringLiteral("PDF-filen är låst med ett lösenord"));
+    const int pages = document->numPages();
+    if (pages < 1)
+        fail(fileName, QStringLiteral("PDF-filen har inga sidor"));
+    if (page < 1 || page > pages)
+        fail(fileName, QStringLiteral("PDF-filen har ingen sida %1, bara %2 %3")
+                           .arg(page)
+                           .arg(pages)
+                           .arg(pages == 1 ? QStringLiteral("sida") : QStringLiteral("sidor")));
+    document->setRenderHint(Poppler::Document::Antialiasing);
+    document->setRenderHint(Poppler::Document::TextAntialiasing);
+    const std::unique_ptr<Poppler::Page> pdfPage = document->page(page - 1);
+    if (!pdfPage)
+        fail(fileName, QStringLiteral("sidan %1 är trasig").arg(page));
+    return {drawPdfPage(*pdfPage, fileName), pages};
+}
+
+} // namespace
+
+Source ReadSourceData(const QByteArray &bytes, const QString &fileName, int page)
+{
+    if (bytes.isEmpty())
+        fail(fileName, QStringLiteral("filen är tom"));
+    if (bytes.size() > MaxFileBytes)
+        fail(fileName, QStringLiteral("filen är större än %1 MB").arg(megabytes(MaxFileBytes)));
+    if (isPdf(bytes))
+        return readPdf(bytes, fileName, page);
+    if (isSvg(bytes))
+        return {readSvg(bytes, fileName, page), 1};
+    return {readRaster(bytes, fileName, page), 1};
+}
+
+Source ReadSource(const QString &fileName, int page)
+{
+    const QFileInfo info(fileName);
+    if (fileName.isEmpty() || fileName.contains(QChar(u'\0')) || !info.exists())
+        fail(fileName, QStringLiteral("filen finns inte"));
+    if (info.isDir())
+        fail(fileName, QStringLiteral("det är en mapp"));
+    // A pipe or a device would keep the program waiting for bytes for ever.
+    if (!info.isFile())
+        fail(fileName, QStringLiteral("det är ingen vanlig fil"));
+    if (info.size() > MaxFileBytes)
+        fail(fileName, QStringLiteral("filen är större än %1 MB").arg(megabytes(MaxFileBytes)));
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(fileName, file.errorString());
+    return ReadSourceData(file.readAll(), fileName, page);
+}
+
+QImage PreparePage(const QString &fileName, int page, const core::page::Options &options)
+{
+    return core::page::preparePage(ReadSource(fileName, page).picture, options);
+}
+
+} // namespace zedoimport

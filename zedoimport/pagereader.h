@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/page.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// Reading the picture a page is made from: every picture format Qt reads
+// here (PNG, JPEG, GIF, BMP, WebP, TIFF, ...), SVG drawings and pages of PDF
+// files. Nothing here needs a window, so the same code serves the window,
+// the command line and a fuzzer.
+namespace zedoimport {
+
+// Files beyond these are refused before they are decoded, so that a stray
+// or hostile file cannot take all memory: a page of A4 at 600 dots per inch
+// still fits.
+inline constexpr qint64 MaxFileBytes = 100 * 1024 * 1024;
+inline constexpr qint64 MaxSvgBytes = 10 * 1024 * 1024;
+inline constexpr qint64 MaxPixels = 36'000'000;
+// Drawings (SVG, PDF) are drawn at four times the size they get on the
+// page, whatever size they claim, so thin lines keep their middles.
+inline constexpr QSize DrawingSize(4 * 341, 4 * 397);
+// The longest a PDF page may take to draw.
+inline constexpr int MaxDrawingMilliseconds = 20'000;
+
+// A picture read from a file; for a PDF file, the chosen page and the
+// number of pages.
+struct Source
+{
+    QImage picture;
+    int pageCount = 1;
+};
+
+// Reads page `page` (from 1; only PDF files have more than one) of the file.
+// Throws core::Error with a Swedish message that names the file and the
+// cause: missing, not a plain file, too large, damaged, not a format known
+// here, a page that is not there.
+Source ReadSource(const QString &fileName, int page = 1);
+
+// The same for the bytes of a file; `fileName` only names it in messages.
+Source ReadSourceData(const QByteArray &bytes, const QString &fileName, int page = 1);
+
+// Reads the file and prepares its page: what the window shows and the
+// command line saves.
+QImage PreparePage(const QString &fileName, int page, const core::page::Options &options);
+
+} // namespace zedoimport
