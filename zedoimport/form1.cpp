@@ -9,7 +9,6 @@
 #include "zedoimport/pagewriter.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -52,12 +51,10 @@ void Form1::Form_Load()
     Command3D1_Click();
 }
 
-// Qt's own chooser, so it speaks Swedish with Qt's translations everywhere.
 void Form1::Command3D1_Click()
 {
-    const QString fileName = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Välj en bild eller en PDF-fil"), startFolder(), Filter, nullptr,
-        QFileDialog::DontUseNativeDialog);
+    const QString fileName =
+        forms::ChooseFile(QStringLiteral("Välj en bild eller en PDF-fil"), startFolder(), Filter);
     if (!fileName.isEmpty())
         OpenFile(fileName);
 }

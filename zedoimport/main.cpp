@@ -1,28 +1,12 @@
 #include "forms/design.h"
 #include "zedoimport/commandline.h"
 #include "zedoimport/form1.h"
+#include "zedoimport/swedish.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStyleFactory>
-#include <QTranslator>
 
 #include <memory>
-
-namespace {
-
-// Qt's own texts (the file chooser, the buttons of message boxes) in Swedish.
-void installSwedish(QCoreApplication &app)
-{
-    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
-    auto *translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Swedish), QStringLiteral("qt"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -37,7 +21,7 @@ int main(int argc, char *argv[])
     else
         app = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zedoimport"));
-    installSwedish(*app);
+    zedoimport::InstallSwedish(*app);
     if (command)
         return zedoimport::RunCommandLine(QCoreApplication::arguments().mid(1));
 

@@ -95,7 +95,7 @@ QImage readSvg(const QByteArray &bytes, const QString &fileName, int page)
     QImage picture(drawingSize(claimed), QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
-    renderer.render(&painter);
+    renderer.render(&painter, QRectF(picture.rect()));
     return picture;
 }
 

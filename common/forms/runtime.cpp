@@ -1,6 +1,7 @@
 #include "forms/runtime.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -63,6 +64,16 @@ std::function<bool(const QString &)> &questionHandler()
     return handler;
 }
 
+FileChooser &fileChooser()
+{
+    static FileChooser chooser = [](const QString &title, const QString &folder,
+                                    const QString &filter) {
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, filter,
+                                            nullptr, QFileDialog::DontUseNativeDialog);
+    };
+    return chooser;
+}
+
 } // namespace
 
 void reportError(const QString &message)
@@ -103,6 +114,16 @@ bool MsgBoxYesNo(const QString &question)
 void setQuestionHandler(std::function<bool(const QString &)> handler)
 {
     questionHandler() = std::move(handler);
+}
+
+QString ChooseFile(const QString &title, const QString &folder, const QString &filter)
+{
+    return fileChooser()(title, folder, filter);
+}
+
+void setFileChooser(FileChooser chooser)
+{
+    fileChooser() = std::move(chooser);
 }
 
 } // namespace forms

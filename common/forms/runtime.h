@@ -29,6 +29,14 @@ void setMessageHandler(std::function<void(const QString &)> handler);
 bool MsgBoxYesNo(const QString &question);
 void setQuestionHandler(std::function<bool(const QString &)> handler);
 
+// Lets the user choose a file to open in Qt's own file chooser (so it
+// speaks the language of Qt's translations) and waits; an empty name when
+// the user cancels. Tests replace what it does, to choose for the user.
+using FileChooser =
+    std::function<QString(const QString &title, const QString &folder, const QString &filter)>;
+QString ChooseFile(const QString &title, const QString &folder, const QString &filter);
+void setFileChooser(FileChooser chooser);
+
 // Runs an event handler; a failure of the shared code ends in the error report.
 template <typename Handler> void guarded(Handler &&handler)
 {
