@@ -39,7 +39,9 @@ QImage photograph(QSize size = QSize(1600, 1200));
 // The bytes of a picture in a format Qt writes; quality -1 is the default.
 QByteArray encoded(const QImage &picture, const char *format, int quality = -1);
 
-// The line page as an SVG document, and as a PDF of `pages` A4 pages.
+// The line page as an SVG document, and as a PDF of `pages` A4 pages; below
+// the drawing every page after the first has a black block, at a place of
+// its own for pages 2 to 10.
 QByteArray svgPage();
 QByteArray pdfPage(int pages = 1);
 
