@@ -93,4 +93,37 @@ QImage drawZedoconfIcon(int size)
     return image;
 }
 
+QImage drawZedoimportIcon(int size)
+{
+    QPainter p;
+    QImage image = iconCanvas(size, p);
+    drawTile(p, QColor(128, 200, 255));
+
+    // A white page with a folded corner and a flower drawn in black lines.
+    p.setPen(outlinePen(2));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({QPointF(14, 8), QPointF(40, 8), QPointF(50, 18), QPointF(50, 56),
+                             QPointF(14, 56)}));
+    p.drawPolyline(QPolygonF({QPointF(40, 8), QPointF(40, 18), QPointF(50, 18)}));
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 5; ++i) {
+        p.save();
+        p.translate(31, 32);
+        p.rotate(i * 72);
+        p.drawEllipse(QRectF(-4, -15, 8, 11));
+        p.restore();
+    }
+    p.drawEllipse(QPointF(31, 32), 4, 4);
+    p.drawLine(QPointF(31, 44), QPointF(31, 52));
+
+    // A green plus: a page that is new.
+    p.setBrush(QColor(0, 170, 0));
+    p.drawEllipse(QPointF(48, 48), 10, 10);
+    p.setPen(outlinePen(3, Qt::white));
+    p.drawLine(QPointF(48, 42), QPointF(48, 54));
+    p.drawLine(QPointF(42, 48), QPointF(54, 48));
+    p.end();
+    return image;
+}
+
 } // namespace artwork

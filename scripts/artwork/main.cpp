@@ -38,12 +38,12 @@ void writeAll(const QString &root)
     writeBmp24(at(PrinterButton), drawPrinterButton());
     writeIco4(at(PencilIcon), drawPencilIcon());
     writeIco4(at(StopIcon), drawStopIcon());
-    for (int size : AppIconSizes) {
-        writePng(at(QStringLiteral("%1/%2").arg(appIconFolder(size), AppIconNames[0])),
-                 drawZedoIcon(size));
-        writePng(at(QStringLiteral("%1/%2").arg(appIconFolder(size), AppIconNames[1])),
-                 drawZedoconfIcon(size));
-    }
+    const std::array<QImage (*)(int), AppIconNames.size()> drawIcon = {
+        drawZedoIcon, drawZedoconfIcon, drawZedoimportIcon};
+    for (int size : AppIconSizes)
+        for (std::size_t i = 0; i < AppIconNames.size(); ++i)
+            writePng(at(QStringLiteral("%1/%2").arg(appIconFolder(size), AppIconNames[i])),
+                     drawIcon[i](size));
     writeBytes(at(ExampleSettings), QByteArray(ExampleSettingsBytes));
 }
 

@@ -36,9 +36,9 @@ inline constexpr const char *ExampleSettings = "examples/zedo.ini";
 inline constexpr const char ExampleSettingsBytes[] =
     "\"ballonger.bmp\"\r\n5\r\n12\r\n9\r\n2\r\n14\r\n10\r\n15\r\n-1\r\n-1\r\n-1\r\n-1\r\n";
 
-// The two desktop icons, written at 64 px under resources/icons/ and 128 px under .../128/.
-inline constexpr std::array<const char *, 2> AppIconNames = {"krumelo-zedo.png",
-                                                             "krumelo-zedoconf.png"};
+// The desktop icons, written at 64 px under resources/icons/ and 128 px under .../128/.
+inline constexpr std::array<const char *, 3> AppIconNames = {
+    "krumelo-zedo.png", "krumelo-zedoconf.png", "krumelo-zedoimport.png"};
 inline constexpr std::array<int, 2> AppIconSizes = {64, 128};
 
 // Folder of an application icon of the given size.
