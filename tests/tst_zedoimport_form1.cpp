@@ -8,17 +8,16 @@
 #include "forms/label.h"
 
 #include "badfiles.h"
-#include "formbench.h"
+#include "fixture/formfixture.h"
 #include "testpages.h"
 
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QStyleFactory>
 #include <QTest>
 
 namespace {
 
-using Bench = bench::FormBench<zedoimport::Form1>;
+using Bench = fixture::FormFixture<zedoimport::Form1>;
 
 // A bench whose file chooser answers `chosen` and whose questions are
 // answered `answer`, recording both.
@@ -63,7 +62,6 @@ class TstZedoimportForm1 : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
     void startsWithTheChooserAndShowsBothPages();
     void cancelledChooserLeavesTheWindowEmpty();
     void unreadableFileIsToldAndTheShownPageStays();

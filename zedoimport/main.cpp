@@ -4,7 +4,6 @@
 #include "zedoimport/swedish.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <memory>
 
@@ -25,8 +24,7 @@ int main(int argc, char *argv[])
     if (command)
         return zedoimport::RunCommandLine(QCoreApplication::arguments().mid(1));
 
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    forms::installFontSubstitutes();
+    forms::useDesignLooks();
     zedoimport::Form1 form;
     form.show();
     form.Form_Load();

@@ -1,6 +1,7 @@
 #include "zedoimport/pagereader.h"
 
 #include "core/error.h"
+#include "core/filekind.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -165,17 +166,19 @@ Source ReadSourceData(const QByteArray &bytes, const QString &fileName, int page
 
 Source ReadSource(const QString &fileName, int page)
 {
-    const QFileInfo info(fileName);
-    if (fileName.isEmpty() || fileName.contains(QChar(u'\0')) || !info.exists())
+    switch (core::kindOfFile(fileName)) {
+    case core::FileKind::Missing:
         fail(fileName, QStringLiteral("filen finns inte"));
-    if (info.isDir())
+    case core::FileKind::Folder:
         fail(fileName, QStringLiteral("det är en mapp"));
-    // A pipe or a device would keep the program waiting for bytes for ever.
-    if (!info.isFile())
+    case core::FileKind::Special:
         fail(fileName, QStringLiteral("det är ingen vanlig fil"));
-    if (info.size() > MaxFileBytes)
-        fail(fileName, QStringLiteral("filen är större än %1 MB").arg(megabytes(MaxFileBytes)));
+    case core::FileKind::Plain:
+        break;
+    }
     QFile file(fileName);
+    if (file.size() > MaxFileBytes)
+        fail(fileName, QStringLiteral("filen är större än %1 MB").arg(megabytes(MaxFileBytes)));
     if (!file.open(QIODevice::ReadOnly))
         fail(fileName, file.errorString());
     return ReadSourceData(file.readAll(), fileName, page);
