@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace pagecheck {
 
@@ -21,35 +23,41 @@ QList<bool> greyBelow(const QImage &image, int level, bool below)
     return wanted;
 }
 
+// An explicit stack over plain arrays: the pictures have millions of pixels,
+// and the tests also run in slow sanitizer builds.
 Pieces label(int width, int height, const QList<bool> &wanted, bool diagonal)
 {
     Pieces pieces{width, QList<int>(wanted.size(), -1), {}};
-    QList<int> stack;
-    for (int start = 0; start < wanted.size(); ++start) {
-        if (!wanted[start] || pieces.of[start] >= 0)
+    int *of = pieces.of.data();
+    const bool *want = wanted.constData();
+    std::vector<int> stack;
+    for (int start = 0; start < int(wanted.size()); ++start) {
+        if (!want[start] || of[start] >= 0)
             continue;
         const int piece = int(pieces.sizes.size());
-        pieces.sizes.append(0);
-        pieces.of[start] = piece;
-        stack.append(start);
-        while (!stack.isEmpty()) {
-            const int i = stack.takeLast();
-            ++pieces.sizes[piece];
-            const QPoint p(i % width, i / width);
+        int size = 0;
+        of[start] = piece;
+        stack.push_back(start);
+        while (!stack.empty()) {
+            const int i = stack.back();
+            stack.pop_back();
+            ++size;
+            const int x = i % width;
+            const int y = i / width;
             for (int dy = -1; dy <= 1; ++dy) {
                 for (int dx = -1; dx <= 1; ++dx) {
-                    const QPoint n = p + QPoint(dx, dy);
-                    if ((dx != 0 && dy != 0 && !diagonal) || n.x() < 0 || n.y() < 0 ||
-                        n.x() >= width || n.y() >= height)
+                    if ((dx != 0 && dy != 0 && !diagonal) || x + dx < 0 || y + dy < 0 ||
+                        x + dx >= width || y + dy >= height)
                         continue;
-                    const int j = n.y() * width + n.x();
-                    if (wanted[j] && pieces.of[j] < 0) {
-                        pieces.of[j] = piece;
-                        stack.append(j);
+                    const int j = i + dy * width + dx;
+                    if (want[j] && of[j] < 0) {
+                        of[j] = piece;
+                        stack.push_back(j);
                     }
                 }
             }
         }
+        pieces.sizes.append(size);
     }
     return pieces;
 }
@@ -111,13 +119,15 @@ Areas compareAreas(const QImage &original, const QImage &page, int minArea)
     // What each page area holds of the big areas, and which big areas show.
     QList<std::set<int>> holds(after.sizes.size());
     std::set<int> shown;
+    std::pair<int, int> last(-1, -1); // runs of the same pair are many
     for (int y = 0; y < original.height(); ++y) {
         for (int x = 0; x < original.width(); ++x) {
             const int area = before.at(QPoint(x, y));
             const int pageArea = area >= 0 ? after.at(landing.of(x, y)) : -1;
-            if (pageArea >= 0 && big[area]) {
+            if (pageArea >= 0 && big[area] && std::pair(area, pageArea) != last) {
                 holds[pageArea].insert(area);
                 shown.insert(area);
+                last = {area, pageArea};
             }
         }
     }
@@ -133,11 +143,15 @@ int brokenLines(const QImage &original, const QImage &page)
     const Pieces pageLines = blackPieces(page);
     const Landing landing(original.size());
     QList<std::set<int>> landsOn(lines.sizes.size());
+    std::pair<int, int> last(-1, -1);
     for (int y = 0; y < original.height(); ++y) {
         for (int x = 0; x < original.width(); ++x) {
             const int line = lines.at(QPoint(x, y));
-            if (line >= 0)
-                landsOn[line].insert(pageLines.at(landing.of(x, y)));
+            const std::pair<int, int> pair(line, line >= 0 ? pageLines.at(landing.of(x, y)) : 0);
+            if (line >= 0 && pair != last) {
+                landsOn[line].insert(pair.second);
+                last = pair;
+            }
         }
     }
     return int(std::count_if(landsOn.begin(), landsOn.end(), [](const std::set<int> &on) {

@@ -15,7 +15,7 @@ struct Pieces
     int width = 0;
     QList<int> of; // the piece of each pixel, y * width + x; -1: not wanted
     QList<int> sizes;
-    int at(QPoint p) const { return of[p.y() * width + p.x()]; }
+    int at(QPoint p) const { return of.constData()[p.y() * width + p.x()]; }
 };
 
 // The white pieces (4-connected) or the black pieces (8-connected) of an

@@ -154,6 +154,8 @@ QImage preparePage(const QImage &picture, const Options &options)
     fillWhiteIslands(page);
     QImage bitmap(Size, QImage::Format_Mono);
     bitmap.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    // Also the bits past the last pixel of each row.
+    bitmap.fill(0);
     for (int y = 0; y < Size.height(); ++y) {
         const uchar *from = page.constScanLine(y);
         for (int x = 0; x < Size.width(); ++x)
