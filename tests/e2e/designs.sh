@@ -48,6 +48,22 @@ file_entry_end() { echo $((FILE_ROW[0] + FILE_ROW[2] - 8)) $((FILE_ROW[1] + FILE
 cell_corner() { echo $((CELLS[4 * $1] + 6)) $((CELLS[4 * $1 + 1] + 6)); }
 cell_centre() { echo $((CELLS[4 * $1] + CELLS[4 * $1 + 2] / 2)) $((CELLS[4 * $1 + 1] + CELLS[4 * $1 + 3] / 2)); }
 
+# The page importer's window "Krumelo – ny målarbild" and its file chooser.
+IMPORT_TITLE="Krumelo – ny målarbild" IMPORT_WIDTH=769
+IMPORT_PREPARED=(399 33) # the prepared page's top-left pixel, inside its box's line
+IMPORT_SPARA=(706 475)
+chooser_open() { xdotool search --onlyvisible --name "^Välj en bild eller en PDF-fil\$" >/dev/null; }
+# choose_file PATH: types the name into the open chooser's name field, which
+# lies 53 px above its bottom edge, and opens it.
+choose_file() {
+  local id
+  id=$(xdotool search --onlyvisible --name "^Välj en bild eller en PDF-fil\$" | head -1)
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xdotool mousemove $((X + 300)) $((Y + HEIGHT - 53)) click 1
+  xdotool type --delay 10 "$1"
+  xdotool key Return
+}
+
 # The sixteen colours by colour index, as RRGGBB.
 QB=(000000 000080 008000 008080 800000 800080 808000 C0C0C0
   808080 0000FF 00FF00 00FFFF FF0000 FF00FF FFFF00 FFFFFF)

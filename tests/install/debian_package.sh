@@ -17,10 +17,15 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
 grep -q 'libqt6widgets6' <<<"$(field Depends)" || fail "no dependency on Qt: $(field Depends)"
 grep -q 'libqt6printsupport6' <<<"$(field Depends)" || fail "no dependency on Qt's printing"
+for package in libpoppler-qt6 libqt6svg6 qt6-image-formats-plugins; do
+  grep -q "$package" <<<"$(field Depends)" || fail "no dependency on $package: $(field Depends)"
+done
 
 dpkg-deb -c "$deb" | awk '{ print $NF }' >"$WORK/files"
-for file in ./usr/bin/zedo ./usr/bin/zedoconf ./usr/bin/krumelo \
+for file in ./usr/bin/zedo ./usr/bin/zedoconf ./usr/bin/zedoimport ./usr/bin/krumelo \
   ./usr/share/applications/krumelo-zedo.desktop ./usr/share/applications/krumelo-zedoconf.desktop \
+  ./usr/share/applications/krumelo-zedoimport.desktop \
+  ./usr/share/icons/hicolor/64x64/apps/krumelo-zedoimport.png \
   ./usr/share/icons/hicolor/128x128/apps/krumelo-zedo.png ./usr/share/krumelo/examples/zedo.ini; do
   grep -qx -- "$file" "$WORK/files" || fail "the package lacks $file"
 done
@@ -28,4 +33,4 @@ done
 dpkg-deb -x "$deb" "$WORK/root"
 grep -qF '"$bin/../share/krumelo/examples"' "$WORK/root/usr/bin/krumelo" ||
   fail "bin/krumelo looks for the examples elsewhere"
-note "the package holds both programs and their menu entries"
+note "the package holds the programs and their menu entries"

@@ -14,16 +14,17 @@ prefix=$WORK/prefix
 
 cmake --install "$build" --prefix "$prefix" >"$WORK/install.log"
 
-for program in zedo zedoconf krumelo; do
+for program in zedo zedoconf zedoimport krumelo; do
   [ -x "$prefix/bin/$program" ] || fail "bin/$program is not installed"
 done
 apps=$prefix/share/applications
-for program in zedo zedoconf; do
+declare -A command=([zedo]=zedo [zedoconf]=zedoconf [zedoimport]=import)
+for program in zedo zedoconf zedoimport; do
   entry=$apps/krumelo-$program.desktop
   [ -f "$entry" ] || fail "no menu entry for $program"
   report=$(desktop-file-validate "$entry" 2>&1) || fail "invalid menu entry: $report"
   ! grep -E 'error|warning' <<<"$report" || fail "menu entry $entry: $report"
-  grep -qx "Exec=krumelo $program" "$entry" || fail "$entry does not start $program"
+  grep -qx "Exec=krumelo ${command[$program]}" "$entry" || fail "$entry does not start $program"
   for size in 64 128; do
     icon=$prefix/share/icons/hicolor/${size}x$size/apps/krumelo-$program.png
     [ "$(/usr/bin/identify -format '%wx%h' "$icon")" = "${size}x$size" ] ||
@@ -34,6 +35,8 @@ done
 grep -qx 'Name=Krumelo' "$apps/krumelo-zedo.desktop" || fail "the colouring program's name"
 grep -qx 'Name=Krumelo – inställningar' "$apps/krumelo-zedoconf.desktop" ||
   fail "the settings editor's name"
+grep -qx 'Name=Krumelo – ny målarbild' "$apps/krumelo-zedoimport.desktop" ||
+  fail "the page importer's name"
 
 examples=$prefix/share/krumelo/examples
 diff <(cd "$source_dir/examples" && ls -- *.bmp zedo.ini) <(cd "$examples" && ls) ||
@@ -68,4 +71,14 @@ wait_window Krumelo "${ZEDO_SIZE[0]}"
 expect_pixel $(swatch 3 2) "${QB[2]}" "the saved third colour"
 "$E2E_DIR/closewindow.py" "$WID"
 wait_exit "$APP_PID"
+
+# The importer opens in the Krumelo folder, its file chooser in front.
+start_program menu-import krumelo import
+wait_window "$IMPORT_TITLE" "$IMPORT_WIDTH"
+[ "$(readlink "/proc/$APP_PID/cwd")" = "$HOME/Krumelo" ] || fail "the importer works elsewhere"
+wait_for "the importer's file chooser" chooser_open
+xdotool key Escape
+"$E2E_DIR/closewindow.py" "$WID"
+wait_exit "$APP_PID"
+[ "$EXIT_STATUS" = 0 ] || fail "zedoimport from the menu ended with status $EXIT_STATUS"
 note "the installed tree is complete"
