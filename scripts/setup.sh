@@ -15,6 +15,7 @@ esac
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-translations-l10n
+  qt6-svg-dev libpoppler-qt6-dev pkg-config qt6-image-formats-plugins
   libbenchmark-dev libx11-dev
   xvfb xauth xdotool x11-utils imagemagick
   cups printer-driver-cups-pdf poppler-utils
