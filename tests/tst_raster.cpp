@@ -58,14 +58,7 @@ QImage imageOf(const QStringList &rows)
 
 QStringList artOf(const QImage &image)
 {
-    QStringList rows;
-    for (int y = 0; y < image.height(); ++y) {
-        QString row;
-        for (int x = 0; x < image.width(); ++x)
-            row += characterOf(image.pixel(x, y));
-        rows += row;
-    }
-    return rows;
+    return pixels::artOf(image, characterOf);
 }
 
 // Every pixel a colour of its own, so a pixel copied from the wrong place shows.
