@@ -33,6 +33,10 @@
 //   PEN_SAMPLE      the pen sample line from end to end: X1 Y1 X2 Y2
 //   CHECK_QUIT CHECK_PRINT CHECK_TOOL   the marks of the check boxes
 //   OK AVBRYT       the centres of its buttons
+// The page importer's window "Krumelo – ny målarbild":
+//   IMPORT_SIZE     its client size
+//   IMPORT_PREPARED the prepared page as it is shown, inside its box's line
+//   IMPORT_SPARA    the centre of "Spara"
 #include "core/error.h"
 #include "core/settingsfile.h"
 #include "forms/checkbox3d.h"
@@ -49,6 +53,7 @@
 #include "zedo/form1.h"
 #include "zedo/form2.h"
 #include "zedoconf/form2.h"
+#include "zedoimport/form1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -197,6 +202,14 @@ void printZedoconf()
     printChoices(form);
 }
 
+void printZedoimport()
+{
+    zedoimport::Form1 form;
+    print("IMPORT_SIZE", numbers(form.size()));
+    print("IMPORT_PREPARED", numbers(inWindow(form.Image2).adjusted(1, 1, -1, -1)));
+    print("IMPORT_SPARA", numbers(centre(form.Command3D2)));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -214,6 +227,7 @@ int main(int argc, char *argv[])
     try {
         printZedo();
         printZedoconf();
+        printZedoimport();
     } catch (const core::Error &error) {
         std::fprintf(stderr, "designpoints: %s\n", qPrintable(error.message()));
         return 1;

@@ -48,10 +48,8 @@ file_entry_end() { echo $((FILE_ROW[0] + FILE_ROW[2] - 8)) $((FILE_ROW[1] + FILE
 cell_corner() { echo $((CELLS[4 * $1] + 6)) $((CELLS[4 * $1 + 1] + 6)); }
 cell_centre() { echo $((CELLS[4 * $1] + CELLS[4 * $1 + 2] / 2)) $((CELLS[4 * $1 + 1] + CELLS[4 * $1 + 3] / 2)); }
 
-# The page importer's window "Krumelo – ny målarbild" and its file chooser.
-IMPORT_TITLE="Krumelo – ny målarbild" IMPORT_WIDTH=769
-IMPORT_PREPARED=(399 33) # the prepared page's top-left pixel, inside its box's line
-IMPORT_SPARA=(706 475)
+# The page importer's window and its file chooser.
+IMPORT_TITLE="Krumelo – ny målarbild"
 chooser_open() { xdotool search --onlyvisible --name "^Välj en bild eller en PDF-fil\$" >/dev/null; }
 # choose_file PATH: types the name into the open chooser's name field, which
 # lies 53 px above its bottom edge, and opens it.

@@ -23,7 +23,7 @@ note "an A4 page at 300 dpi, anti-aliased, JPEG quality 30"
 
 note "zedoimport: the adult chooses the file and saves the page"
 start_program zedoimport "$zedoimport"
-wait_window "$IMPORT_TITLE" "$IMPORT_WIDTH"
+wait_window "$IMPORT_TITLE" "${IMPORT_SIZE[0]}"
 import_pid=$APP_PID import_wid=$WID
 wait_for "the file chooser" chooser_open
 choose_file "$WORK/$page.jpg"
@@ -31,9 +31,9 @@ wait_for "the file chooser to close" not chooser_open
 # The prepared page shows in the right-hand box, black lines on white only.
 page_drawn() {
   screenshot "$WORK/import.png"
-  crop "$WORK/import.png" "${IMPORT_PREPARED[@]}" 353 409 "$WORK/prepared.png"
+  crop "$WORK/import.png" "${IMPORT_PREPARED[@]}" "$WORK/prepared.png"
   [ "$(/usr/bin/convert "$WORK/prepared.png" -format %k info:)" = 2 ] &&
-    [ "$(count_colour "$WORK/prepared.png" FFFFFF)" -lt $((353 * 409 - 1000)) ]
+    [ "$(count_colour "$WORK/prepared.png" FFFFFF)" -lt $((IMPORT_PREPARED[2] * IMPORT_PREPARED[3] - 1000)) ]
 }
 wait_for "the prepared page in the window" page_drawn
 [ -z "$shots" ] || window_shot "$WORK/import.png" "$shots/zedoimport.png"
@@ -54,7 +54,7 @@ differ=$(compare -metric AE "$WORK/$page.bmp" "$WORK/cli/$page.bmp" null: 2>&1 |
 
 note "zedoconf lists the page; OK saves it"
 start_program zedoconf "$zedoconf"
-wait_window Hämta 632
+wait_window Hämta "${ZEDOCONF_SIZE[0]}"
 click "${OK[@]}"
 wait_exit "$APP_PID"
 [ "$EXIT_STATUS" = 0 ] || fail "zedoconf ended with status $EXIT_STATUS"
@@ -63,14 +63,13 @@ first=$(head -1 "$WORK/zedo.ini" | iconv -f CP1252 -t UTF-8 | tr -d '\r')
 
 note "zedo: each area filled, and the fill stays inside"
 start_program zedo "$zedo"
-wait_window Krumelo 632
-swatch3() { echo 96 $((24 + (70 + 2100 * $1 + 7) / 15 + 62)); }
+wait_window Krumelo "${ZEDO_SIZE[0]}"
 # fill SWATCH COLOUR X Y LEFT TOP RIGHT BOTTOM: a click at (X, Y) of the
 # canvas paints the area, and that colour stays within the box (canvas
 # pixels) and fills most of it.
 fill() {
   local colour=$2 x=$3 y=$4 left=$5 top=$6 right=$7 bottom=$8 box
-  click $(swatch3 "$1")
+  click $(swatch 3 "$1")
   canvas_click "$x" "$y"
   expect_canvas_pixel "$x" "$y" "$colour" "the area at $x,$y filled"
   screenshot "$WORK/zedo.png"

@@ -74,7 +74,7 @@ wait_exit "$APP_PID"
 
 # The importer opens in the Krumelo folder, its file chooser in front.
 start_program menu-import krumelo import
-wait_window "$IMPORT_TITLE" "$IMPORT_WIDTH"
+wait_window "$IMPORT_TITLE" "${IMPORT_SIZE[0]}"
 [ "$(readlink "/proc/$APP_PID/cwd")" = "$HOME/Krumelo" ] || fail "the importer works elsewhere"
 wait_for "the importer's file chooser" chooser_open
 xdotool key Escape
