@@ -1,7 +1,7 @@
 #include "forms/design.h"
+#include "forms/swedishtexts.h"
 #include "zedoimport/commandline.h"
 #include "zedoimport/form1.h"
-#include "zedoimport/swedish.h"
 
 #include <QApplication>
 
@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
     else
         app = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zedoimport"));
-    zedoimport::InstallSwedish(*app);
+    forms::useSwedishTexts();
     if (command)
         return zedoimport::RunCommandLine(QCoreApplication::arguments().mid(1));
 
