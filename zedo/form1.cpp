@@ -74,7 +74,7 @@ Form2 *Form1::form2()
 void Form1::Form_Load()
 {
     m_back = std::make_unique<back>();
-    m_back->showMaximized();
+    m_back->show();
     m_back->keepBehind(this);
     ReadSettings();
     ArrangePalette();

@@ -7,6 +7,7 @@
 #include "core/pictureloader.h"
 #include "forms/commandbutton3d.h"
 #include "forms/design.h"
+#include "forms/desktop.h"
 #include "forms/panel3d.h"
 #include "forms/picturebox.h"
 #include "forms/shape.h"
@@ -42,10 +43,11 @@ forms::PictureBox *toolHolder(QWidget *form, const QString &picture)
 
 Form1::Form1() : QWidget(nullptr)
 {
+    forms::makeMainWindow(this, QStringLiteral(":/icons/krumelo-zedo.png"));
     setWindowTitle(QStringLiteral("Krumelo"));
     forms::setBackColor(this, forms::colors::lightYellow);
     setFont(windowFont());
-    forms::placeCentred(this, ClientTwips.width(), ClientTwips.height());
+    forms::placeCentred(this, ClientTwips);
 
     buildPalette();
     buildCanvas();

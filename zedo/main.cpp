@@ -1,5 +1,6 @@
 #include "core/error.h"
 #include "forms/design.h"
+#include "forms/desktop.h"
 #include "forms/runtime.h"
 #include "forms/swedishtexts.h"
 #include "zedo/form1.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    forms::prepareDesktop(forms::twips(zedo::ClientTwips));
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Krumelo"));
     forms::useDesignLooks();

@@ -5,6 +5,7 @@
 #include "core/settingsfile.h"
 #include "forms/checkbox3d.h"
 #include "forms/commandbutton3d.h"
+#include "forms/desktop.h"
 #include "forms/filelistbox.h"
 #include "forms/imagebox.h"
 #include "forms/label.h"
@@ -35,10 +36,9 @@ qint16 asInteger(bool value)
 
 Form2::Form2() : QWidget(nullptr, Qt::Window)
 {
-    // A fixed size without maximize; no minimize either, which would leave
-    // the adult with nothing but the black backdrop.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // No minimize, which would leave the adult with nothing but the black
+    // backdrop.
+    forms::makeMainWindow(this, QStringLiteral(":/icons/krumelo-zedoconf.png"));
     buildDesign();
     connectHandlers();
 }

@@ -28,6 +28,9 @@ namespace zedoconf {
 // `back`).
 using Form1 = forms::Backdrop;
 
+// The size of the settings window's client area in its design, in twips.
+inline constexpr QSize ClientTwips(9480, 6795);
+
 // zedoconf's Form2 is the settings window "Hämta" (in zedo, Form2 is the print
 // page), in which the adult chooses the picture, the colours, the pen width,
 // the starting tool and the visible buttons of the colouring program, and saves

@@ -66,7 +66,7 @@ void Form2::buildDesign()
     setWindowTitle(QStringLiteral("Hämta"));
     setFont(forms::designFont(SansSerif, 8.25, true));
     forms::setBackColor(this, forms::colors::lightYellow);
-    forms::placeCentred(this, 9480, 6795);
+    forms::placeCentred(this, ClientTwips);
 
     Panel3D3 = groupPanel(this, 0, 0, 2535, 1695);
     Panel3D5 = groupPanel(this, 0, 1680, 2535, 5120);

@@ -1,6 +1,7 @@
 #include "zedoconf/form2.h"
 
 #include "forms/design.h"
+#include "forms/desktop.h"
 #include "forms/runtime.h"
 #include "forms/swedishtexts.h"
 
@@ -8,6 +9,7 @@
 
 int main(int argc, char *argv[])
 {
+    forms::prepareDesktop(forms::twips(zedoconf::ClientTwips));
     QApplication app(argc, argv);
     // The title of the program's message boxes. It is not set as the display
     // name, which the system would append to the window title "Hämta".

@@ -44,7 +44,7 @@ void Form1::buildDesign()
     setWindowTitle(QStringLiteral("Krumelo – ny målarbild"));
     setFont(forms::designFont(SansSerif, 8.25, true));
     forms::setBackColor(this, forms::colors::lightYellow);
-    forms::placeCentred(this, 11535, 8250);
+    forms::placeCentred(this, QSize(11535, 8250));
     buildPictures();
     buildChoices();
     buildSaving();

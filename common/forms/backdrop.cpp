@@ -1,24 +1,38 @@
 #include "forms/backdrop.h"
 
+#include "forms/desktop.h"
+
+#include <QCloseEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
 
 namespace forms {
 
-Backdrop::Backdrop() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+Backdrop::Backdrop() : Backdrop(nullptr)
+{
+    // Screens change while the program runs; each change is taken once Qt
+    // has settled its list of screens.
+    const auto later = Qt::QueuedConnection;
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, &Backdrop::coverScreens, later);
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &Backdrop::coverScreens, later);
+    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &Backdrop::coverScreens, later);
+    coverScreens();
+}
+
+Backdrop::Backdrop(Backdrop *lead) : m_lead(lead)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
-    // Without a window manager nothing would maximize the window, so it is
-    // given the screen's size itself.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->geometry());
+    makeBackdrop(this);
 }
+
+Backdrop::~Backdrop() = default;
 
 void Backdrop::keepBehind(QWidget *front)
 {
@@ -26,14 +40,74 @@ void Backdrop::keepBehind(QWidget *front)
     front->winId();
     winId();
     front->windowHandle()->setTransientParent(windowHandle());
+    front->installEventFilter(this);
+}
+
+// The frame is known once the window manager has shown the window, which it
+// does before it activates it.
+bool Backdrop::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_front && event->type() == QEvent::WindowActivate && !m_frontCentred) {
+        m_frontCentred = true;
+        centreFront();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Backdrop::centreFront()
+{
+    const QRect frame = m_front->frameGeometry();
+    const QPoint centre = screen()->geometry().center();
+    const QPoint topLeft = centre - QPoint(frame.width() / 2, frame.height() / 2);
+    if (topLeft != frame.topLeft())
+        m_front->move(topLeft);
+}
+
+// Without a window manager nothing would make the window full screen, so it
+// is also given the screen's place and size itself. A window manager moves
+// no window that is full screen, so a shown one that moves to another screen
+// leaves that state first.
+void Backdrop::cover(QScreen *screen)
+{
+    if (!screen)
+        return;
+    if (isVisible() && this->screen() != screen)
+        setWindowState(Qt::WindowNoState);
+    setScreen(screen);
+    setGeometry(screen->geometry());
+    setWindowState(Qt::WindowFullScreen);
+}
+
+// The lead covers the primary screen, the others one further screen each.
+void Backdrop::coverScreens()
+{
+    QList<QScreen *> screens = QGuiApplication::screens();
+    QScreen *primary = QGuiApplication::primaryScreen();
+    screens.removeOne(primary);
+    cover(primary);
+    while (m_others.size() > size_t(screens.size()))
+        m_others.pop_back();
+    while (m_others.size() < size_t(screens.size()))
+        m_others.push_back(std::unique_ptr<Backdrop>(new Backdrop(this)));
+    for (qsizetype i = 0; i < screens.size(); ++i) {
+        connect(screens[i], &QScreen::geometryChanged, this, &Backdrop::coverScreens,
+                Qt::UniqueConnection);
+        m_others[i]->cover(screens[i]);
+        m_others[i]->setVisible(isVisible());
+    }
+    if (primary)
+        connect(primary, &QScreen::geometryChanged, this, &Backdrop::coverScreens,
+                Qt::UniqueConnection);
 }
 
 void Backdrop::raiseFront()
 {
-    if (m_front && m_front->isVisible()) {
-        m_front->raise();
-        m_front->activateWindow();
-    }
+    bringToFront(m_lead ? m_lead->m_front : m_front);
+}
+
+void Backdrop::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
 }
 
 void Backdrop::mousePressEvent(QMouseEvent *)
@@ -41,11 +115,43 @@ void Backdrop::mousePressEvent(QMouseEvent *)
     raiseFront();
 }
 
+void Backdrop::keyPressEvent(QKeyEvent *event)
+{
+    passKeyToFront(event);
+}
+
+void Backdrop::keyReleaseEvent(QKeyEvent *event)
+{
+    passKeyToFront(event);
+}
+
+void Backdrop::passKeyToFront(QKeyEvent *event)
+{
+    QWidget *front = m_lead ? m_lead->m_front : m_front;
+    if (front && front->isVisible())
+        QCoreApplication::sendEvent(front->focusWidget() ? front->focusWidget() : front, event);
+}
+
 void Backdrop::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         raiseFront();
     QWidget::changeEvent(event);
+}
+
+void Backdrop::showEvent(QShowEvent *event)
+{
+    keepOutOfSwitchers(this);
+    for (const auto &other : m_others)
+        other->show();
+    QWidget::showEvent(event);
+}
+
+void Backdrop::hideEvent(QHideEvent *event)
+{
+    for (const auto &other : m_others)
+        other->hide();
+    QWidget::hideEvent(event);
 }
 
 } // namespace forms

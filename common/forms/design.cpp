@@ -13,14 +13,15 @@ void place(QWidget *control, int left, int top, int width, int height)
     control->setGeometry(twips(left), twips(top), twips(width), twips(height));
 }
 
-void placeCentred(QWidget *window, int clientWidth, int clientHeight)
+void placeCentred(QWidget *window, QSize clientSize)
 {
-    const QSize size(twips(clientWidth), twips(clientHeight));
+    const QSize size = twips(clientSize);
     window->setFixedSize(size);
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->availableGeometry();
+    // The backdrop hides the panels, so the middle is that of the screen.
+    const QRect area = screen->geometry();
     window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 

@@ -32,7 +32,7 @@ void place(QWidget *control, int left, int top, int width, int height);
 // Gives a window its fixed client size (twips) and puts it in the middle of
 // the screen. Done by hand so the window looks right with or without a window
 // manager.
-void placeCentred(QWidget *window, int clientWidth, int clientHeight);
+void placeCentred(QWidget *window, QSize clientSize);
 
 // Chains the controls of a window in the design's tab order, each given once
 // with the controls that take no focus (panels, labels, disabled or hidden

@@ -1,0 +1,28 @@
+// Built where there is no X11: nothing to ask beyond Qt's own calls.
+#include "forms/desktopx11.h"
+
+namespace forms::x11 {
+
+std::optional<Screen> primaryScreen()
+{
+    return std::nullopt;
+}
+
+Qt::WindowType frontWindowType()
+{
+    return Qt::Dialog;
+}
+
+void skipTaskbarAndPager(QWidget *)
+{
+}
+
+void restoreAndActivate(QWidget *)
+{
+}
+
+void whenHiddenOrShaded(QWidget *, std::function<void()>)
+{
+}
+
+} // namespace forms::x11

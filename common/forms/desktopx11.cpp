@@ -1,0 +1,313 @@
+#include "forms/desktopx11.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <xcb/randr.h>
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace forms::x11 {
+
+namespace {
+
+// Every reply of xcb is the caller's to free.
+struct FreeReply
+{
+    void operator()(void *reply) const { std::free(reply); }
+};
+template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
+
+const xcb_screen_t *screenNumbered(xcb_connection_t *c, int number)
+{
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
+    for (; it.rem > 0 && number > 0; --number)
+        xcb_screen_next(&it);
+    return it.rem > 0 ? it.data : nullptr;
+}
+
+int xftDpi(xcb_get_property_reply_t *resources)
+{
+    if (!resources || resources->format != 8)
+        return 0;
+    const QByteArray text(static_cast<const char *>(xcb_get_property_value(resources)),
+                          xcb_get_property_value_length(resources));
+    for (const QByteArray &line : text.split('\n')) {
+        if (line.startsWith("Xft.dpi:"))
+            return line.mid(8).trimmed().toInt();
+    }
+    return 0;
+}
+
+QRect workArea(xcb_get_property_reply_t *area)
+{
+    if (!area || area->format != 32 || xcb_get_property_value_length(area) < 16)
+        return {};
+    const auto *value = static_cast<const quint32 *>(xcb_get_property_value(area));
+    return QRect(int(value[0]), int(value[1]), int(value[2]), int(value[3]));
+}
+
+// The primary monitor, else the first; empty when the server has no RandR 1.5.
+QRect primaryMonitor(xcb_randr_get_monitors_reply_t *monitors)
+{
+    if (!monitors)
+        return {};
+    QRect first;
+    for (auto it = xcb_randr_get_monitors_monitors_iterator(monitors); it.rem > 0;
+         xcb_randr_monitor_info_next(&it)) {
+        const QRect monitor(it.data->x, it.data->y, it.data->width, it.data->height);
+        if (it.data->primary)
+            return monitor;
+        if (first.isEmpty())
+            first = monitor;
+    }
+    return first;
+}
+
+ReplyPtr<xcb_get_property_reply_t> propertyReply(xcb_connection_t *c,
+                                                 xcb_get_property_cookie_t cookie)
+{
+    return ReplyPtr<xcb_get_property_reply_t>(xcb_get_property_reply(c, cookie, nullptr));
+}
+
+Screen askScreen(xcb_connection_t *c, const xcb_screen_t *screen)
+{
+    // The first round trip: the RandR extension, the atom and the resources.
+    xcb_prefetch_extension_data(c, &xcb_randr_id);
+    const char areaName[] = "_NET_WORKAREA";
+    const auto areaAtom = xcb_intern_atom(c, true, std::strlen(areaName), areaName);
+    const auto resources = xcb_get_property(c, false, screen->root, XCB_ATOM_RESOURCE_MANAGER,
+                                            XCB_ATOM_STRING, 0, 1 << 16);
+    const bool randr = xcb_get_extension_data(c, &xcb_randr_id)->present;
+    const ReplyPtr<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(c, areaAtom, nullptr));
+
+    // The second: the monitors and the work area. The version comes first,
+    // as a server answers a client by the version it asked for.
+    ReplyPtr<xcb_randr_get_monitors_reply_t> monitors;
+    const xcb_atom_t area = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
+    const auto areaCookie = xcb_get_property(c, false, screen->root, area, XCB_ATOM_CARDINAL, 0, 4);
+    if (randr) {
+        xcb_discard_reply(c, xcb_randr_query_version(c, 1, 5).sequence);
+        monitors.reset(xcb_randr_get_monitors_reply(
+            c, xcb_randr_get_monitors(c, screen->root, true), nullptr));
+    }
+    Screen result;
+    result.dpi = xftDpi(propertyReply(c, resources).get());
+    result.monitor = primaryMonitor(monitors.get());
+    if (result.monitor.isEmpty())
+        result.monitor = QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels);
+    result.workArea = workArea(propertyReply(c, areaCookie).get());
+    return result;
+}
+
+// The application's own connection, when it runs on X11.
+xcb_connection_t *appConnection()
+{
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_window_t rootWindow(xcb_connection_t *c)
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+}
+
+enum Atom {
+    WmState,
+    SkipTaskbar,
+    SkipPager,
+    Shaded,
+    Hidden,
+    ActiveWindow,
+    SupportingWmCheck,
+    WmName,
+    Utf8String,
+    AtomCount
+};
+
+// Asked once, all in one round trip.
+const std::array<xcb_atom_t, AtomCount> &atoms(xcb_connection_t *c)
+{
+    static const std::array<xcb_atom_t, AtomCount> interned = [c] {
+        const std::array<const char *, AtomCount> names = {"_NET_WM_STATE",
+                                                           "_NET_WM_STATE_SKIP_TASKBAR",
+                                                           "_NET_WM_STATE_SKIP_PAGER",
+                                                           "_NET_WM_STATE_SHADED",
+                                                           "_NET_WM_STATE_HIDDEN",
+                                                           "_NET_ACTIVE_WINDOW",
+                                                           "_NET_SUPPORTING_WM_CHECK",
+                                                           "_NET_WM_NAME",
+                                                           "UTF8_STRING"};
+        std::array<xcb_intern_atom_cookie_t, AtomCount> cookies{};
+        for (int i = 0; i < AtomCount; ++i)
+            cookies[i] = xcb_intern_atom(c, false, std::strlen(names[i]), names[i]);
+        std::array<xcb_atom_t, AtomCount> values{};
+        for (int i = 0; i < AtomCount; ++i) {
+            const ReplyPtr<xcb_intern_atom_reply_t> reply(
+                xcb_intern_atom_reply(c, cookies[i], nullptr));
+            values[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        }
+        return values;
+    }();
+    return interned;
+}
+
+// A request to the window manager about `window`, as the EWMH defines them.
+void askWindowManager(xcb_connection_t *c, xcb_window_t window, xcb_atom_t type,
+                      std::array<quint32, 5> data)
+{
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = type;
+    std::memcpy(message.data.data32, data.data(), sizeof message.data.data32);
+    xcb_send_event(c, false, rootWindow(c),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char *>(&message));
+}
+
+// The source indication of a pager: the request comes from the user.
+constexpr quint32 FromPager = 2;
+constexpr quint32 RemoveState = 0;
+
+// The name the running window manager gives itself, as the EWMH has it: on
+// a window of its own that the root window names.
+QByteArray windowManagerName(xcb_connection_t *c)
+{
+    const auto check =
+        propertyReply(c, xcb_get_property(c, false, rootWindow(c), atoms(c)[SupportingWmCheck],
+                                          XCB_ATOM_WINDOW, 0, 1));
+    if (!check || check->format != 32 || xcb_get_property_value_length(check.get()) != 4)
+        return {};
+    const xcb_window_t wm = *static_cast<const xcb_window_t *>(xcb_get_property_value(check.get()));
+    const auto name = propertyReply(
+        c, xcb_get_property(c, false, wm, atoms(c)[WmName], atoms(c)[Utf8String], 0, 64));
+    if (!name || name->format != 8)
+        return {};
+    return QByteArray(static_cast<const char *>(xcb_get_property_value(name.get())),
+                      xcb_get_property_value_length(name.get()));
+}
+
+bool underWeston()
+{
+    static const bool weston = [] {
+        xcb_connection_t *c = appConnection();
+        return c && windowManagerName(c) == "Weston WM";
+    }();
+    return weston;
+}
+
+bool isHiddenOrShaded(xcb_connection_t *c, xcb_window_t window)
+{
+    const auto reply = propertyReply(
+        c, xcb_get_property(c, false, window, atoms(c)[WmState], XCB_ATOM_ATOM, 0, 64));
+    if (!reply || reply->format != 32)
+        return false;
+    const auto *states = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
+    const int count = xcb_get_property_value_length(reply.get()) / 4;
+    return std::any_of(states, states + count, [c](xcb_atom_t state) {
+        return state == atoms(c)[Shaded] || state == atoms(c)[Hidden];
+    });
+}
+
+// Sees the window manager change the state of the windows it watches: on
+// X11 it writes the _NET_WM_STATE property of the window.
+class StateWatch : public QAbstractNativeEventFilter
+{
+public:
+    void add(QWidget *window, std::function<void()> hidden)
+    {
+        m_watched.push_back({window, std::move(hidden)});
+    }
+
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        xcb_connection_t *c = appConnection();
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if (!c || type != "xcb_generic_event_t" ||
+            (event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY)
+            return false;
+        const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
+        if (notify->atom != atoms(c)[WmState])
+            return false;
+        for (const Watched &watched : m_watched) {
+            if (watched.window && watched.window->internalWinId() == notify->window &&
+                isHiddenOrShaded(c, notify->window))
+                QTimer::singleShot(0, watched.window, watched.hidden);
+        }
+        return false;
+    }
+
+private:
+    struct Watched
+    {
+        QPointer<QWidget> window;
+        std::function<void()> hidden;
+    };
+    std::vector<Watched> m_watched;
+};
+
+} // namespace
+
+std::optional<Screen> primaryScreen()
+{
+    int number = 0;
+    xcb_connection_t *c = xcb_connect(nullptr, &number);
+    std::optional<Screen> result;
+    if (!xcb_connection_has_error(c)) {
+        if (const xcb_screen_t *screen = screenNumbered(c, number))
+            result = askScreen(c, screen);
+    }
+    xcb_disconnect(c);
+    return result;
+}
+
+Qt::WindowType frontWindowType()
+{
+    return underWeston() ? Qt::Tool : Qt::Dialog;
+}
+
+void skipTaskbarAndPager(QWidget *window)
+{
+    xcb_connection_t *c = appConnection();
+    if (!c)
+        return;
+    const std::array<xcb_atom_t, 2> states = {atoms(c)[SkipTaskbar], atoms(c)[SkipPager]};
+    xcb_change_property(c, XCB_PROP_MODE_APPEND, window->winId(), atoms(c)[WmState], XCB_ATOM_ATOM,
+                        32, states.size(), states.data());
+}
+
+void restoreAndActivate(QWidget *window)
+{
+    xcb_connection_t *c = appConnection();
+    if (!c)
+        return;
+    const xcb_window_t id = window->winId();
+    askWindowManager(c, id, atoms(c)[WmState],
+                     {RemoveState, atoms(c)[Shaded], atoms(c)[Hidden], FromPager, 0});
+    askWindowManager(c, id, atoms(c)[ActiveWindow], {FromPager, XCB_CURRENT_TIME, 0, 0, 0});
+    xcb_flush(c);
+}
+
+void whenHiddenOrShaded(QWidget *window, std::function<void()> hidden)
+{
+    if (!appConnection())
+        return;
+    static StateWatch watch;
+    static const bool installed = (qGuiApp->installNativeEventFilter(&watch), true);
+    Q_UNUSED(installed);
+    watch.add(window, std::move(hidden));
+}
+
+} // namespace forms::x11
