@@ -54,13 +54,18 @@ bool Backdrop::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+// Places are given for the client area throughout, which every window
+// manager takes alike.
 void Backdrop::centreFront()
 {
     const QRect frame = m_front->frameGeometry();
-    const QPoint centre = screen()->geometry().center();
-    const QPoint topLeft = centre - QPoint(frame.width() / 2, frame.height() / 2);
-    if (topLeft != frame.topLeft())
-        m_front->move(topLeft);
+    const QRect client = m_front->geometry();
+    const QRect area = screen()->geometry();
+    const QPoint frameTopLeft = area.topLeft() + QPoint((area.width() - frame.width()) / 2,
+                                                        (area.height() - frame.height()) / 2);
+    const QPoint clientTopLeft = frameTopLeft + (client.topLeft() - frame.topLeft());
+    if (clientTopLeft != client.topLeft())
+        m_front->setGeometry(QRect(clientTopLeft, client.size()));
 }
 
 // Without a window manager nothing would make the window full screen, so it

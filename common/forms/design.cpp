@@ -20,9 +20,12 @@ void placeCentred(QWidget *window, QSize clientSize)
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    // The backdrop hides the panels, so the middle is that of the screen.
+    // The backdrop hides the panels, so the middle is that of the screen. The
+    // place is that of the client area: a window manager's frame is not known
+    // yet (the backdrop centres the frame once it is).
     const QRect area = screen->geometry();
-    window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    const QSize room = area.size() - size;
+    window->setGeometry(QRect(area.topLeft() + QPoint(room.width() / 2, room.height() / 2), size));
 }
 
 void applyTabOrder(const QList<QWidget *> &controls)
