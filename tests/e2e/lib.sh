@@ -106,13 +106,28 @@ wait_window() {
   local title=$1 width=$2
   wait_for "the window \"$title\"" visible_window "$title" "$width" >/dev/null
   WID=$(visible_window "$title" "$width")
-  eval "$(xdotool getwindowgeometry --shell "$WID")"
-  WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
+  window_place "$WID"
+  place_on_screen
   # The backdrop is black and the windows' top-left panels are grey: once
   # that corner is not black, the window has painted.
   wait_for "the first paint of \"$title\"" not_black $(at 4 4)
   note "window \"$title\" $WID at $WX,$WY size ${WW}x$WH"
 }
+
+# window_place ID: WX, WY, WW and WH of the window's client area. Asked of
+# xwininfo: xdotool counts a window manager's frame twice.
+window_place() {
+  local info
+  info=$(xwininfo -id "$1")
+  WX=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+  WY=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+  WW=$(sed -n 's/.*Width: *//p' <<<"$info")
+  WH=$(sed -n 's/.*Height: *//p' <<<"$info")
+}
+
+# Where the screen shows a window is where X says it is, but where a session
+# (sessions.sh) says otherwise: it then corrects WX and WY.
+place_on_screen() { :; }
 
 # message_box TITLE: the id of a mapped window with that title that is neither
 # the window found last (WID) nor a backdrop covering the screen.
@@ -142,8 +157,12 @@ backdrop() {
 
 not_black() { [ "$(root_pixel "$1" "$2")" != 000000 ]; }
 
-# screenshot FILE: the whole screen.
-screenshot() { import -window root "png:$1"; }
+# screenshot FILE: the whole screen, as it is shown: on the X server the
+# programs run on, or the one their compositor shows on (SCREEN_DISPLAY).
+screenshot() { DISPLAY=${SCREEN_DISPLAY:-$DISPLAY} import -window root "png:$1"; }
+
+# pointer ARGS...: xdotool with the pointer and the keyboard of the screen.
+pointer() { DISPLAY=${SCREEN_DISPLAY:-$DISPLAY} xdotool "$@"; }
 
 # pixel FILE X Y: the colour at (X, Y) as RRGGBB.
 pixel() { /usr/bin/convert "$1" -format "%[hex:p{$2,$3}]" info:; }
@@ -159,18 +178,18 @@ SCALE=1
 at() { echo $((WX + SCALE * $1)) $((WY + SCALE * $2)); }
 
 click() {
-  xdotool mousemove $(at "$1" "$2") click 1
+  pointer mousemove $(at "$1" "$2") click 1
 }
 
 # drag X1 Y1 X2 Y2 [STEPS]: presses at the first point, moves in a straight
 # line to the second and lets go there.
 drag() {
   local x1=$1 y1=$2 x2=$3 y2=$4 steps=${5:-10} i
-  xdotool mousemove $(at "$x1" "$y1") mousedown 1
+  pointer mousemove $(at "$x1" "$y1") mousedown 1
   for ((i = 1; i <= steps; i++)); do
-    xdotool mousemove $(at $((x1 + (x2 - x1) * i / steps)) $((y1 + (y2 - y1) * i / steps)))
+    pointer mousemove $(at $((x1 + (x2 - x1) * i / steps)) $((y1 + (y2 - y1) * i / steps)))
   done
-  xdotool mouseup 1
+  pointer mouseup 1
 }
 
 # expect_pixel X Y RRGGBB [WHAT]: waits until the window shows that colour at

@@ -1,0 +1,208 @@
+# shellcheck shell=bash disable=SC2046,SC2034
+# (points are passed on as two words; the names are for the scripts)
+# Desktops for the end-to-end tests, sourced after lib.sh: a window manager
+# with its panel on a private X server, or the weston compositor with
+# XWayland, and the checks of what a child sees there: the backdrop hides
+# the whole screen, the window stands in the middle, in front, with the
+# keyboard. Set KRUMELO_SCREENSHOTS=DIR to keep the screenshots the checks
+# look at.
+
+SESSION=bare
+FRAME=(0 0 0 0) # the frame around WID: left, right, top, bottom
+SHADOW=0        # how far a frame's shadow reaches beyond it
+
+# start_session DESKTOP [WIDTHxHEIGHT]: a private X server with the desktop
+# DESKTOP on it: bare (none), openbox (with tint2), xfwm4 (with xfce4-panel),
+# mutter or weston (with XWayland; the programs then run on XWayland's
+# display DISPLAY, while the pointer, the keyboard and the screenshots use
+# SCREEN_DISPLAY).
+start_session() {
+  SESSION=$1
+  start_xvfb "${2:-1920x1080}"
+  case $SESSION in
+    bare) ;;
+    openbox)
+      start_helper openbox openbox --sm-disable
+      wait_for "openbox" window_manager_running
+      start_helper tint2 tint2
+      wait_for "the panel's room in the work area" panel_reserved
+      ;;
+    xfwm4)
+      start_session_bus
+      mkdir -p "$WORK/config/xfce4/xfconf/xfce-perchannel-xml"
+      # Its own default panels, without the question a first start asks.
+      cp /etc/xdg/xfce4/panel/default.xml "$WORK/config/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"
+      XDG_CONFIG_HOME=$WORK/config start_helper xfwm4 xfwm4
+      wait_for "xfwm4" window_manager_running
+      XDG_CONFIG_HOME=$WORK/config start_helper xfce4-panel xfce4-panel
+      wait_for "the panels' room in the work area" panel_reserved
+      ;;
+    mutter)
+      start_session_bus
+      start_helper mutter mutter --x11 --replace
+      wait_for "mutter" window_manager_running
+      ;;
+    weston) start_weston ;;
+    *) fail "no desktop $SESSION" ;;
+  esac
+  note "desktop $SESSION"
+}
+
+# start_helper NAME COMMAND [ARG...]: a program of the desktop, in the
+# background until the test ends, with the desktop's session bus if it has
+# one (the programs under test keep none); its output goes to $WORK/NAME.out.
+start_helper() {
+  local name=$1
+  shift
+  DBUS_SESSION_BUS_ADDRESS=${DESKTOP_BUS:-disabled:} "$@" >"$WORK/$name.out" 2>&1 &
+  E2E_PIDS+=($!)
+}
+
+# A session bus of the desktop's own, for the settings of its programs.
+start_session_bus() {
+  local bus
+  bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+  E2E_PIDS+=("$(sed -n 2p <<<"$bus")")
+  DESKTOP_BUS=$(head -1 <<<"$bus")
+}
+
+window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# The work area leaves out the panels once they are up.
+panel_reserved() {
+  local area
+  area=$(xprop -root _NET_WORKAREA 2>/dev/null | cut -d= -f2 | cut -d, -f1-4 | tr -d ' ')
+  [ -n "$area" ] && [ "$area" != "0,0,$(xdotool getdisplaygeometry | tr ' ' ,)" ]
+}
+
+# weston on the X server, in a window as big as the screen, with XWayland
+# for the programs. Its desktop shell draws a panel along the top.
+start_weston() {
+  SCREEN_DISPLAY=$DISPLAY
+  SHADOW=40
+  cat >"$WORK/weston.ini" <<'EOF'
+[core]
+idle-time=0
+[shell]
+locking=false
+animation=none
+close-animation=none
+startup-animation=none
+focus-animation=none
+EOF
+  local size socket=krumelo-$$
+  size=$(xdotool getdisplaygeometry)
+  WAYLAND_DISPLAY= start_helper weston weston --backend=x11-backend.so --use-pixman \
+    --width="${size% *}" --height="${size#* }" --xwayland --socket="$socket" \
+    --config="$WORK/weston.ini" --log="$WORK/weston.log"
+  wait_for "XWayland's display" grep -q 'xserver listening on display' "$WORK/weston.log"
+  DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$WORK/weston.log" | tail -1)
+  export DISPLAY WAYLAND_DISPLAY=$socket
+  wait_for "weston's panel" not_black_on_screen 5 5
+}
+
+not_black_on_screen() {
+  screenshot "$WORK/probe.png"
+  [ "$(pixel "$WORK/probe.png" "$1" "$2")" != 000000 ]
+}
+
+# Under weston the X server of the programs does not know where the
+# compositor shows a window: the pointer, moved over the middle of the
+# screen, tells. XWayland puts it at the window's place plus the point on the
+# window. Weston moves no window of its own accord, so it is asked once.
+place_on_screen() {
+  [ "$SESSION" = weston ] || return 0
+  if [ "${PLACED:-}" != "$WID" ]; then
+    local size cx cy
+    size=$(xdotool getdisplaygeometry)
+    cx=$((${size% *} / 2)) cy=$((${size#* } / 2))
+    pointer mousemove "$cx" "$cy"
+    wait_for "the pointer on the window" pointer_on "$WID"
+    SHIFT=($((cx - PX)) $((cy - PY))) PLACED=$WID
+  fi
+  WX=$((WX + SHIFT[0])) WY=$((WY + SHIFT[1]))
+}
+
+pointer_on() {
+  xdotool getmouselocation --shell >&2 2>/dev/null || true
+  eval "$(xdotool getmouselocation --shell 2>/dev/null | sed 's/^/P/')"
+  [ "${PWINDOW:-}" = "$1" ]
+}
+
+# frame_extents: FRAME from the window manager, as it tells (EWMH).
+frame_extents() {
+  local extents
+  extents=$(xprop -id "$WID" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,)
+  # shellcheck disable=SC2206 # four numbers
+  FRAME=(${extents:-0 0 0 0})
+  [ "${#FRAME[@]}" = 4 ] || FRAME=(0 0 0 0)
+}
+
+# keep_shot FILE NAME: the screenshot, kept as NAME.png when asked to.
+keep_shot() {
+  [ -z "${KRUMELO_SCREENSHOTS:-}" ] || cp "$1" "$KRUMELO_SCREENSHOTS/$SESSION-$2.png"
+}
+
+# expect_only_window SHOT WHAT: outside the window and its frame (and the
+# frame's shadow) the screen is black: no panel, no desktop.
+expect_only_window() {
+  local x0=$((WX - FRAME[0] - SHADOW)) y0=$((WY - FRAME[2] - SHADOW))
+  local x1=$((WX + WW + FRAME[1] + SHADOW - 1)) y1=$((WY + WH + FRAME[3] + SHADOW - 1)) lit
+  lit=$(/usr/bin/convert "$1" -fill black -draw "rectangle $x0,$y0 $x1,$y1" \
+    -fill white +opaque black -format '%[fx:round(mean*w*h)]' info:)
+  [ "$lit" = 0 ] || fail "$2: $lit pixels besides the window are not black"
+}
+
+# expect_centred WHAT: the window with its frame comes to stand in the
+# middle of the screen, to two pixels (a window manager frames it first, and it
+# moves once the frame is known). Weston places a utility window itself, at
+# the corner of the backdrop it belongs to, so there only whole visibility is
+# asked. WX and WY follow the window.
+expect_centred() {
+  E2E_TIMEOUT=10 wait_for_quietly is_centred || fail "$1: the window is not in the middle \
+(frame ${FRAME[*]} at $((WX - FRAME[0])),$((WY - FRAME[2])), size ${WW}x$WH)"
+}
+
+is_centred() {
+  local size width height
+  size=$(xdotool getdisplaygeometry)
+  width=${size% *} height=${size#* }
+  if [ "$SESSION" = weston ]; then
+    [ "$WX" -ge 0 ] && [ "$WY" -ge 0 ] && [ $((WX + WW)) -le "$width" ] &&
+      [ $((WY + WH)) -le "$height" ]
+    return
+  fi
+  window_place "$WID"
+  frame_extents
+  # Twice the distance of the frame's middle from the screen's.
+  local across=$((width - (WX - FRAME[0] + WX + WW + FRAME[1])))
+  local down=$((height - (WY - FRAME[2] + WY + WH + FRAME[3])))
+  [ "${across#-}" -le 4 ] && [ "${down#-}" -le 4 ]
+}
+
+# has_focus: the window has the keyboard. Weston keeps the keyboard on the
+# backdrop, which hands every key on to the window.
+has_focus() {
+  [ "$SESSION" = weston ] && return 0
+  local focus
+  focus=$(xdotool getwindowfocus 2>/dev/null) || return 1
+  [ "$focus" = "$WID" ]
+}
+
+# expect_in_front X Y RRGGBB WHAT: the window shows its colour at the design
+# point, and has the keyboard.
+expect_in_front() {
+  expect_pixel "$1" "$2" "$3" "$4: the window in front"
+  E2E_TIMEOUT=10 wait_for_quietly has_focus || fail "$4: the window has not the keyboard"
+}
+
+# click_backdrop: the screen's corners, around any window.
+click_backdrop() {
+  local size
+  size=$(xdotool getdisplaygeometry)
+  pointer mousemove 3 $((${size#* } - 3)) click 1
+  pointer mousemove $((${size% *} - 3)) 3 click 1
+}
+
+# window_state: the window manager's words for the window's state.
+window_state() { xprop -id "$WID" _NET_WM_STATE 2>/dev/null | sed -n 's/.*= //p'; }
