@@ -21,6 +21,8 @@ packages=(
   cups printer-driver-cups-pdf poppler-utils
   fonts-liberation2 fonts-dejavu-core
   desktop-file-utils dpkg-dev
+  openbox tint2 xfwm4 xfce4-panel mutter wmctrl dbus-daemon
+  weston xwayland qt6-wayland
 )
 if "$bench"; then
   packages+=(libopencv-dev)
