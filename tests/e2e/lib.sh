@@ -256,6 +256,19 @@ window_shot() {
 ini_lines() { printf '%s\r\n' "$@"; }
 write_ini() { ini_lines "$@" >"$WORK/zedo.ini"; }
 
+# save_drawing_choices WHAT: in zedoconf, with five colours, cell 1 changed
+# to 13 and the wide pen chosen: Rita, Skriv ut shown, OK; it ends with
+# status 0 and zedo.ini holds those choices.
+save_drawing_choices() {
+  click "${RITA[@]}"
+  click "${CHECK_PRINT[@]}"
+  click "${OK[@]}"
+  wait_exit "$APP_PID"
+  [ "$EXIT_STATUS" = 0 ] || fail "zedoconf ended with status $EXIT_STATUS"
+  cmp <(ini_lines '"ballonger.bmp"' 5 13 9 2 14 10 15 0 -1 -1 0) "$WORK/zedo.ini" ||
+    fail "zedo.ini is not what the choices $1 make"
+}
+
 not() { ! "$@"; }
 
 source "$E2E_DIR/designs.sh"
