@@ -52,14 +52,23 @@ cell_centre() { echo $((CELLS[4 * $1] + CELLS[4 * $1 + 2] / 2)) $((CELLS[4 * $1 
 IMPORT_TITLE="Krumelo – ny målarbild"
 chooser_open() { xdotool search --onlyvisible --name "^Välj en bild eller en PDF-fil\$" >/dev/null; }
 # choose_file PATH: types the name into the open chooser's name field, which
-# lies 53 px above its bottom edge, and opens it.
+# lies 53 px above its bottom edge, and opens it. A chooser that has just
+# appeared may not take keys yet on a busy machine, so the name is typed
+# again, over what the field holds, until the chooser closes.
 choose_file() {
-  local id
-  id=$(xdotool search --onlyvisible --name "^Välj en bild eller en PDF-fil\$" | head -1)
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  xdotool mousemove $((X + 300)) $((Y + HEIGHT - 53)) click 1
-  xdotool type --delay 10 "$1"
-  xdotool key Return
+  local id tries=0 end
+  until ! chooser_open; do
+    [ "$tries" -lt 5 ] || fail "the file chooser did not take $1"
+    tries=$((tries + 1))
+    id=$(xdotool search --onlyvisible --name "^Välj en bild eller en PDF-fil\$" | head -1)
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    xdotool mousemove $((X + 300)) $((Y + HEIGHT - 53)) click 1
+    xdotool key ctrl+a
+    xdotool type --delay 10 "$1"
+    xdotool key Return
+    end=$((SECONDS + 5))
+    while chooser_open && [ "$SECONDS" -lt "$end" ]; do sleep 0.2; done
+  done
 }
 
 # The sixteen colours by colour index, as RRGGBB.
