@@ -1,6 +1,7 @@
 // How fast the main window of the colouring program answers the child: a
 // press of the fill tool up to the repainted canvas, the commit of a release,
-// and the dots of a stroke, with how much of the window each dot repaints.
+// the dots of a stroke and a click of the pen, each with how much of the
+// window it repaints.
 // The window runs on the offscreen platform (unless QT_QPA_PLATFORM says
 // otherwise), where showing what was painted costs nothing; on a real screen
 // the flush of the repainted rectangle comes on top.
@@ -21,16 +22,28 @@
 
 #include <chrono>
 #include <memory>
+#include <string>
 
 namespace {
 
 // Where a press fills the whole background of the default page.
 constexpr QPoint Background(5, 5);
 
-// Adds up the pixels that every widget of the program repaints.
+// Adds up the pixels that every widget of the program repaints while it lives.
 class PaintCounter : public QObject
 {
 public:
+    PaintCounter() { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+
+    // Puts the pixels and paint events per round beside the benchmark's time.
+    void report(benchmark::State &state, const std::string &round) const
+    {
+        const double rounds = double(state.iterations());
+        state.counters["repainted_px_per_" + round] = double(pixels) / rounds;
+        state.counters["paints_per_" + round] = double(events) / rounds;
+    }
+
     qint64 pixels = 0;
     qint64 events = 0;
 
@@ -105,24 +118,48 @@ void BM_FillPressToRepaint(benchmark::State &state)
 {
     Window window(10, true);
     int round = 0;
+    PaintCounter counter;
     for (auto _ : state) {
         window.form->Picture1->setFillColor(round++ % 2 ? 0x0000FF : 0xFF0000);
         window.send(QEvent::MouseButtonPress, Background, Qt::LeftButton, Qt::LeftButton);
         Window::repaint();
     }
+    counter.report(state, "press");
     window.send(QEvent::MouseButtonRelease, Background, Qt::LeftButton, Qt::NoButton);
 }
 
 // A release: the commit alone, timed without the repaint that follows it.
+// Nothing was painted since the last commit, so nothing on the screen changes.
 void BM_ReleaseCommit(benchmark::State &state)
 {
     Window window(10, true);
+    PaintCounter counter;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         window.send(QEvent::MouseButtonRelease, Background, Qt::LeftButton, Qt::NoButton);
         state.SetIterationTime(secondsSince(start));
         Window::repaint();
     }
+    counter.report(state, "commit");
+}
+
+// A click of the pen of width 15: the dot and a commit on the press, a commit
+// on the release, up to the repainted canvas. The colour changes each time,
+// so every dot changes its pixels.
+void BM_DotClick(benchmark::State &state)
+{
+    Window window(15, false);
+    PaintCounter counter;
+    int step = 0;
+    for (auto _ : state) {
+        window.form->Picture1->setForeColor(step % 2 ? 0x0000FF : 0xFF0000);
+        const QPoint at(20 + step % 300, 20 + (step / 300 * 7) % 380);
+        step += 17;
+        window.send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        window.send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        Window::repaint();
+    }
+    counter.report(state, "click");
 }
 
 // The dots of a stroke of the widest pen, each from its mouse move to the
@@ -132,20 +169,16 @@ void BM_StrokeDot(benchmark::State &state)
     Window window(15, false);
     window.send(QEvent::MouseButtonPress, QPoint(20, 20), Qt::LeftButton, Qt::LeftButton);
     Window::repaint();
-    PaintCounter counter;
-    qApp->installEventFilter(&counter);
     int step = 0;
+    PaintCounter counter;
     for (auto _ : state) {
         const QPoint at(20 + step % 300, 20 + (step / 300 * 7) % 380);
         step += 3;
         window.send(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
         Window::repaint();
     }
-    qApp->removeEventFilter(&counter);
+    counter.report(state, "dot");
     window.send(QEvent::MouseButtonRelease, QPoint(20, 20), Qt::LeftButton, Qt::NoButton);
-    const double dots = double(state.iterations());
-    state.counters["repainted_px_per_dot"] = double(counter.pixels) / dots;
-    state.counters["paints_per_dot"] = double(counter.events) / dots;
     state.counters["window_px"] = double(window.form->width()) * window.form->height();
 }
 
@@ -154,6 +187,7 @@ void BM_StrokeDot(benchmark::State &state)
 BENCHMARK(BM_FillPressToRepaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReleaseCommit)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StrokeDot)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DotClick)->Unit(benchmark::kMicrosecond);
 
 // The application is made as the program makes it, after the benchmark
 // options are taken out of the command line.
