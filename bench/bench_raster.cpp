@@ -168,15 +168,35 @@ void BM_Memcpy(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * qint64(pixels * sizeof(QRgb)));
 }
 
+// What the screen image brings to a commit: nothing new (a release after a
+// fill), new pixels everywhere (the first commit of a fill of the whole
+// page), or new pixels in its right column only, the worst case for finding
+// the changed columns.
+enum class Change { None, Everywhere, RightColumn };
+
+// Two screen images the copies alternate between, so that every copy meets
+// the change anew.
+std::pair<QImage, QImage> changingScreens(Change change)
+{
+    const QImage screen = pageCanvas();
+    QImage other = screen.copy();
+    if (change == Change::Everywhere)
+        other.invertPixels();
+    for (int y = 0; change == Change::RightColumn && y < other.height(); ++y)
+        other.setPixel(CanvasWidth - 1, y, FillColors[y % 2]);
+    return {screen, other};
+}
+
 // One of the two copies of the commit: the page rectangle of the canvas onto
 // the print page.
-void BM_BitBlt(benchmark::State &state)
+void BM_BitBlt(benchmark::State &state, Change change)
 {
-    const QImage canvas = pageCanvas();
-    QImage page(CanvasWidth, PageHeight, QImage::Format_RGB32);
-    page.fill(White);
+    const auto [screen, other] = changingScreens(change);
+    QImage page = screen.copy(0, 0, CanvasWidth, PageHeight);
+    int round = 0;
     for (auto _ : state) {
-        core::BitBlt(page, 0, 0, CanvasWidth, PageHeight, canvas, 0, 0);
+        const QImage &canvas = round++ % 2 ? screen : other;
+        benchmark::DoNotOptimize(core::BitBlt(page, 0, 0, CanvasWidth, PageHeight, canvas, 0, 0));
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(state.iterations() * PageBytes);
@@ -184,13 +204,14 @@ void BM_BitBlt(benchmark::State &state)
 
 // The whole commit on the images alone: the screen image onto the page, and
 // the page into the kept image.
-void BM_Commit(benchmark::State &state)
+void BM_Commit(benchmark::State &state, Change change)
 {
-    const QImage surface = pageCanvas();
-    QImage kept = surface.copy();
-    QImage page(CanvasWidth, PageHeight, QImage::Format_RGB32);
-    page.fill(White);
+    const auto [screen, other] = changingScreens(change);
+    QImage kept = screen.copy();
+    QImage page = screen.copy(0, 0, CanvasWidth, PageHeight);
+    int round = 0;
     for (auto _ : state) {
+        const QImage &surface = round++ % 2 ? screen : other;
         core::BitBlt(page, 0, 0, CanvasWidth, PageHeight, surface, 0, 0);
         core::BitBlt(kept, 0, 0, CanvasWidth, PageHeight, page, 0, 0);
         benchmark::ClobberMemory();
@@ -215,8 +236,12 @@ void BM_PSet(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_Memcpy)->Arg(PageBytes / sizeof(QRgb))->Arg(4096 * 4096);
-BENCHMARK(BM_BitBlt);
-BENCHMARK(BM_Commit);
+BENCHMARK_CAPTURE(BM_BitBlt, unchanged, Change::None);
+BENCHMARK_CAPTURE(BM_BitBlt, changed_everywhere, Change::Everywhere);
+BENCHMARK_CAPTURE(BM_BitBlt, changed_right_column, Change::RightColumn);
+BENCHMARK_CAPTURE(BM_Commit, unchanged, Change::None);
+BENCHMARK_CAPTURE(BM_Commit, changed_everywhere, Change::Everywhere);
+BENCHMARK_CAPTURE(BM_Commit, changed_right_column, Change::RightColumn);
 BENCHMARK(BM_PSet)->Arg(15);
 
 namespace {

@@ -162,6 +162,9 @@ private slots:
     void copyIsExactFromEveryFormat();
     void copyOntoItself_data();
     void copyOntoItself();
+    void copyReturnsWhatItChanged_data();
+    void copyReturnsWhatItChanged();
+    void copyThatChangesNothingLeavesSharedPixelsShared();
     void fill_data();
     void fill();
     void fillComparesRedGreenBlueOnly();
@@ -216,8 +219,10 @@ void TstRaster::copyIsClippedToBothSurfaces()
     // QRect's own width() cannot hold a negative size: pass the numbers as given.
     const int width = block.right() - block.left() + 1;
     const int height = block.bottom() - block.top() + 1;
-    core::BitBlt(dest, block.left(), block.top(), width, height, source, from.x(), from.y());
+    const QRect changed =
+        core::BitBlt(dest, block.left(), block.top(), width, height, source, from.x(), from.y());
 
+    QCOMPARE(changed, copied); // every pixel of the source differs from the destination
     QCOMPARE(dest.size(), before.size());
     const QPoint shift = from - block.topLeft();
     for (int y = 0; y < dest.height(); ++y) {
@@ -268,8 +273,13 @@ void TstRaster::copyOntoItself_data()
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("xSrc");
     QTest::addColumn<QStringList>("after");
-    QTest::newRow("to the right") << QStringList{"rgb#."} << 1 << 0 << QStringList{"rrgb#"};
-    QTest::newRow("to the left") << QStringList{".rgb#"} << 0 << 1 << QStringList{"rgb##"};
+    QTest::addColumn<QRect>("changed");
+    QTest::newRow("to the right") << QStringList{"rgb#."} << 1 << 0 << QStringList{"rrgb#"}
+                                  << QRect(1, 0, 4, 1);
+    QTest::newRow("to the left") << QStringList{".rgb#"} << 0 << 1 << QStringList{"rgb##"}
+                                 << QRect(0, 0, 4, 1);
+    QTest::newRow("onto the same place")
+        << QStringList{"rgb#."} << 0 << 0 << QStringList{"rgb#."} << QRect();
 }
 
 // The source pixels are those before the copy began, even where the block
@@ -280,9 +290,74 @@ void TstRaster::copyOntoItself()
     QFETCH(int, x);
     QFETCH(int, xSrc);
     QFETCH(QStringList, after);
+    QFETCH(QRect, changed);
     QImage image = imageOf(before);
-    core::BitBlt(image, x, 0, 4, 1, image, xSrc, 0);
+    QCOMPARE(core::BitBlt(image, x, 0, 4, 1, image, xSrc, 0), changed);
     QCOMPARE(artOf(image), after);
+}
+
+// The source is copied whole onto the destination at (1, 1), or the block
+// `block` of it; the result is the smallest rectangle holding every pixel
+// whose colour changed.
+void TstRaster::copyReturnsWhatItChanged_data()
+{
+    QTest::addColumn<QStringList>("dest");
+    QTest::addColumn<QStringList>("source");
+    QTest::addColumn<QRect>("block");
+    QTest::addColumn<QRect>("changed");
+    const QStringList dest = {".......", ".rrrrr.", ".r...r.", ".rrrrr.", "......."};
+    const QRect whole(1, 1, 5, 3);
+    QTest::newRow("nothing differs")
+        << dest << QStringList{"rrrrr", "r...r", "rrrrr"} << whole << QRect();
+    QTest::newRow("one pixel") << dest << QStringList{"rrrrr", "r.g.r", "rrrrr"} << whole
+                               << QRect(3, 2, 1, 1);
+    QTest::newRow("two corners") << dest << QStringList{"grrrr", "r...r", "rrrrb"} << whole
+                                 << QRect(1, 1, 5, 3);
+    QTest::newRow("a column down the middle")
+        << dest << QStringList{"rrgrr", "r.g.r", "rrgrr"} << whole << QRect(3, 1, 1, 3);
+    QTest::newRow("the right column")
+        << dest << QStringList{"rrrrg", "r...g", "rrrrg"} << whole << QRect(5, 1, 1, 3);
+    QTest::newRow("the last row only")
+        << dest << QStringList{"rrrrr", "r...r", "r#rrr"} << whole << QRect(2, 3, 1, 1);
+    QTest::newRow("differences outside the block")
+        << dest << QStringList{"ggggg", "g...g", "ggggg"} << QRect(2, 2, 3, 1) << QRect();
+    QTest::newRow("a wide row, ends apart")
+        << QStringList(3, QString(40, u'.'))
+        << QStringList{QString(40, u'.'), u'#' + QString(37, u'.') + QStringLiteral("#."),
+                       QString(40, u'.')}
+        << QRect(1, 1, 39, 2) << QRect(1, 2, 39, 1);
+}
+
+void TstRaster::copyReturnsWhatItChanged()
+{
+    QFETCH(QStringList, dest);
+    QFETCH(QStringList, source);
+    QFETCH(QRect, block);
+    QFETCH(QRect, changed);
+    QImage image = imageOf(dest);
+    const QImage from = imageOf(source);
+    const QPoint at(1, 1);
+    const QPoint fromPoint = block.topLeft() - at;
+    QImage expected = image;
+    for (int y = block.top(); y <= block.bottom(); ++y)
+        for (int x = block.left(); x <= block.right(); ++x)
+            if (image.rect().contains(x, y) && from.rect().contains(QPoint(x, y) - at))
+                expected.setPixel(x, y, from.pixel(QPoint(x, y) - at));
+
+    QCOMPARE(core::BitBlt(image, block.left(), block.top(), block.width(), block.height(), from,
+                          fromPoint.x(), fromPoint.y()),
+             changed);
+    QCOMPARE(artOf(image), artOf(expected));
+}
+
+// The canvas's two images share their pixels until one is drawn on; a commit
+// with nothing new must not make them copies.
+void TstRaster::copyThatChangesNothingLeavesSharedPixelsShared()
+{
+    const QImage source = numbered(6, 4, 0);
+    QImage dest = source;
+    QCOMPARE(core::BitBlt(dest, 0, 0, 6, 4, source.copy(), 0, 0), QRect());
+    QCOMPARE(dest.constBits(), source.constBits());
 }
 
 // Black is the border, green the fill; the seed is (x, y).

@@ -12,9 +12,13 @@ namespace core {
 // The bit-block copy (source copy): the `width` x `height` block at (xSrc, ySrc)
 // of `src` lands at (x, y) of `dest`, pixel for pixel, never scaled. The block
 // is clipped to both surfaces; what falls outside either is not copied. A
-// block of zero or negative width or height copies nothing.
-void BitBlt(QImage &dest, int x, int y, int width, int height, const QImage &src, int xSrc,
-            int ySrc);
+// block of zero or negative width or height copies nothing. Returns the
+// smallest rectangle of `dest` holding every pixel the copy changed, empty
+// when every pixel already had its source's value, so that a caller shows
+// again only what differs. Rows already equal are left untouched, and a copy
+// that changes nothing never detaches `dest` from images sharing its pixels.
+QRect BitBlt(QImage &dest, int x, int y, int width, int height, const QImage &src, int xSrc,
+             int ySrc);
 
 // The border flood fill: every pixel connected to (x, y) through pixels that
 // are not `border` is painted `fill`, whatever colour it had before; only the
