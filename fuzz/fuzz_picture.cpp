@@ -26,7 +26,9 @@ void commit(forms::PictureBox &canvas, QImage &page)
 {
     core::BitBlt(page, 0, 0, PageSize.width(), PageSize.height(), canvas.hDC(), 0, 0);
     canvas.setAutoRedraw(true);
-    core::BitBlt(canvas.hDC(), 0, 0, PageSize.width(), PageSize.height(), page, 0, 0);
+    canvas.drawOnDC([&](QImage &dc) {
+        return core::BitBlt(dc, 0, 0, PageSize.width(), PageSize.height(), page, 0, 0);
+    });
     canvas.setAutoRedraw(false);
 }
 
@@ -42,7 +44,8 @@ void paintOn(const QImage &picture)
     }();
     QImage page(PageSize, QImage::Format_RGB32);
     canvas->setPicture(picture);
-    core::FloodFill(canvas->hDC(), 100, 100, qRgb(0, 0, 0), qRgb(255, 0, 0));
+    canvas->drawOnDC(
+        [](QImage &dc) { return core::FloodFill(dc, 100, 100, qRgb(0, 0, 0), qRgb(255, 0, 0)); });
     commit(*canvas, page);
     canvas->PSet(200, 200);
     commit(*canvas, page);

@@ -2,6 +2,7 @@
 #include "forms/picturebox.h"
 #include "forms/shape.h"
 #include "pixels.h"
+#include "repaints.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -80,6 +81,64 @@ private slots:
         QCOMPARE(box.grab().toImage().pixel(2, 2), qRgb(0, 255, 0));
         box.setAutoRedraw(true);
         QCOMPARE(box.grab().toImage().pixel(2, 2), qRgb(255, 255, 255));
+    }
+
+    void drawingRepaintsWhatItChanged_data()
+    {
+        QTest::addColumn<bool>("autoRedraw");
+        QTest::addColumn<bool>("draws");
+        QTest::addColumn<QRect>("changed");
+        QTest::newRow("reading the surface") << false << false << QRect();
+        QTest::newRow("reading the kept image") << true << false << QRect();
+        QTest::newRow("a rectangle of the surface") << false << true << QRect(2, 3, 4, 5);
+        QTest::newRow("a rectangle of the kept image") << true << true << QRect(30, 0, 10, 1);
+        QTest::newRow("nothing changed") << false << true << QRect();
+    }
+
+    // The box shows the image drawing addresses, so what changes there is
+    // shown again, and nothing else.
+    void drawingRepaintsWhatItChanged()
+    {
+        QFETCH(bool, autoRedraw);
+        QFETCH(bool, draws);
+        QFETCH(QRect, changed);
+        PictureBox box;
+        box.resize(40, 30);
+        box.setAutoRedraw(autoRedraw);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCoreApplication::processEvents();
+        repaints::Recorder recorder;
+        const QImage &read = box.hDC();
+        QCOMPARE(&read, autoRedraw ? &box.keptImage() : &box.surface());
+        if (draws) {
+            box.drawOnDC([&](QImage &dc) {
+                dc.fill(Qt::red);
+                return changed;
+            });
+        }
+        const QList<QRect> expected = changed.isEmpty() ? QList<QRect>() : QList<QRect>{changed};
+        QCOMPARE(recorder.painted(&box), expected);
+        QCOMPARE(recorder.widgetsPainted(), expected.size());
+    }
+
+    // Qt tells a hidden box of no resize until it is shown, and then what was
+    // drawn at its new size must stay.
+    void hiddenBoxDrawsAtItsNewSize()
+    {
+        PictureBox box;
+        box.setBackColor(Qt::white);
+        box.resize(30, 20);
+        box.setAutoRedraw(true);
+        box.drawOnDC([](QImage &dc) {
+            dc.setPixel(29, 19, qRgb(255, 0, 0));
+            return QRect(29, 19, 1, 1);
+        });
+        QCOMPARE(box.keptImage().size(), QSize(30, 20));
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCOMPARE(box.keptImage().pixel(29, 19), qRgb(255, 0, 0));
+        QCOMPARE(box.surface().pixel(29, 19), qRgb(255, 0, 0));
     }
 
     void dotSizeFollowsDrawWidth_data()

@@ -6,6 +6,7 @@
 #include "forms/picturebox.h"
 #include "forms/shape.h"
 #include "pixels.h"
+#include "repaints.h"
 #include "zedo/form1.h"
 #include "zedo/form2.h"
 #include "fixture/zedofixture.h"
@@ -270,6 +271,53 @@ private slots:
         check(yellow, rgbOf(14));
         check(white, White);
         check(black, Black);
+    }
+
+    void repaintsOnlyWhatChanged_data()
+    {
+        // Pen 5; the press at the first point, moves to the others, the
+        // release at the last. Repaints are recorded from the press or from
+        // the release on; the press has committed its own dot already.
+        QTest::addColumn<int>("startInFillMode");
+        QTest::addColumn<QList<QPoint>>("stroke");
+        QTest::addColumn<bool>("fromRelease");
+        QTest::addColumn<QList<QRect>>("repainted");
+        using Points = QList<QPoint>;
+        using Rects = QList<QRect>;
+        const QRect insideA = fixture::SquareA.adjusted(1, 1, -1, -1);
+        QTest::newRow("fill of a square") << -1 << Points{{70, 70}} << false << Rects{insideA};
+        QTest::newRow("release after a fill") << -1 << Points{{70, 70}} << true << Rects{};
+        QTest::newRow("fill on the outline") << -1 << Points{{20, 70}} << false << Rects{};
+        QTest::newRow("dot") << 0 << Points{{200, 300}} << false << Rects{{198, 298, 5, 5}};
+        zedo::Form1 design;
+        const int belowPage = pageRect(design).bottom() + 6;
+        QTest::newRow("dot below the page")
+            << 0 << Points{{300, belowPage}} << false << Rects{{298, belowPage - 2, 5, 5}};
+        QTest::newRow("release after a stroke")
+            << 0 << Points{{100, 250}, {130, 250}, {160, 250}} << true << Rects{{128, 248, 35, 5}};
+    }
+
+    // Each drawing shows again what it changed on the canvas, and the commit
+    // what it changed in the kept image; nothing else of the window repaints.
+    void repaintsOnlyWhatChanged()
+    {
+        QFETCH(int, startInFillMode);
+        QFETCH(QList<QPoint>, stroke);
+        QFETCH(bool, fromRelease);
+        QFETCH(QList<QRect>, repainted);
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({9}, 5, startInFillMode)));
+        forms::PictureBox *canvas = program.form().Picture1;
+        QCoreApplication::processEvents();
+        repaints::Recorder recorder;
+        QTest::mousePress(canvas, Qt::LeftButton, {}, stroke.first());
+        for (QPoint at : stroke.mid(1))
+            QTest::mouseMove(canvas, at);
+        if (fromRelease)
+            recorder.forget();
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, stroke.last());
+        QCOMPARE(recorder.painted(canvas), repainted);
+        QCOMPARE(recorder.widgetsPainted(), repainted.size());
     }
 
     void dragInFillModePaintsNothing()

@@ -167,23 +167,25 @@ void Form1::Picture2_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
 }
 
 // Both copies take the page picture's size, so paint below it on the taller
-// canvas is never kept.
+// canvas is never kept. Each shows again only the pixels it changed.
 void Form1::CopyCanvasToPage()
 {
-    QImage &page = form2()->Picture1->hDC();
-    const int width = nearest(form2()->Picture1->ScaleWidth());
-    const int height = nearest(form2()->Picture1->ScaleHeight());
+    forms::PictureBox *page = form2()->Picture1;
+    const int width = nearest(page->ScaleWidth());
+    const int height = nearest(page->ScaleHeight());
     const QImage &canvas = Picture1->hDC();
-    core::BitBlt(page, 0, 0, width, height, canvas, 0, 0);
+    page->drawOnDC(
+        [&](QImage &pageDC) { return core::BitBlt(pageDC, 0, 0, width, height, canvas, 0, 0); });
 }
 
 void Form1::CopyPageToCanvas()
 {
-    QImage &canvas = Picture1->hDC();
-    const int width = nearest(form2()->Picture1->ScaleWidth());
-    const int height = nearest(form2()->Picture1->ScaleHeight());
-    const QImage &page = form2()->Picture1->hDC();
-    core::BitBlt(canvas, 0, 0, width, height, page, 0, 0);
+    const forms::PictureBox *page = form2()->Picture1;
+    const int width = nearest(page->ScaleWidth());
+    const int height = nearest(page->ScaleHeight());
+    Picture1->drawOnDC([&](QImage &canvas) {
+        return core::BitBlt(canvas, 0, 0, width, height, page->hDC(), 0, 0);
+    });
 }
 
 // What the screen shows goes to the print page and from there into the
@@ -199,8 +201,10 @@ void Form1::CommitCanvas()
 void Form1::Picture1_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
 {
     if (FillMode != 0) {
-        core::FloodFill(Picture1->hDC(), nearest(X), nearest(Y), qRgb(0, 0, 0),
-                        core::toRgb(Picture1->FillColor()));
+        const QRgb fill = core::toRgb(Picture1->FillColor());
+        Picture1->drawOnDC([&](QImage &canvas) {
+            return core::FloodFill(canvas, nearest(X), nearest(Y), qRgb(0, 0, 0), fill);
+        });
     } else {
         PenDown = -1;
         Picture1->PSet(X, Y);

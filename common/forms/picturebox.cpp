@@ -42,6 +42,7 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_StaticContents);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    relayImages();
 }
 
 void PictureBox::setPicture(const QImage &picture)
@@ -88,20 +89,22 @@ QImage &PictureBox::target()
     return m_autoRedraw ? m_kept : m_surface;
 }
 
-// Whoever draws through the device context does not say where, so the whole
-// box is shown afresh.
-QImage &PictureBox::hDC()
+const QImage &PictureBox::hDC() const
 {
-    update();
-    return target();
+    return m_autoRedraw ? m_kept : m_surface;
+}
+
+void PictureBox::drawOnDC(const std::function<QRect(QImage &)> &draw)
+{
+    update(draw(target()));
 }
 
 void PictureBox::PSet(double x, double y)
 {
     const double perPixel = unitsPerPixel();
-    const QRect touched =
-        core::PSet(target(), x / perPixel, y / perPixel, m_drawWidth, core::toRgb(m_foreColor));
-    update(touched);
+    drawOnDC([&](QImage &dc) {
+        return core::PSet(dc, x / perPixel, y / perPixel, m_drawWidth, core::toRgb(m_foreColor));
+    });
 }
 
 std::optional<core::ColorValue> PictureBox::Point(double x, double y)
@@ -109,7 +112,6 @@ std::optional<core::ColorValue> PictureBox::Point(double x, double y)
     const QPoint spot(int(x / unitsPerPixel()), int(y / unitsPerPixel()));
     if (x < 0 || y < 0 || !rect().contains(spot))
         return std::nullopt;
-    ensureImages();
     const QImage shown = grab(QRect(spot, QSize(1, 1))).toImage();
     return core::toColorValue(shown.pixel(0, 0));
 }
@@ -121,19 +123,7 @@ void PictureBox::Refresh()
     update();
 }
 
-const QImage &PictureBox::surface() const
-{
-    ensureImages();
-    return m_surface;
-}
-
-const QImage &PictureBox::keptImage() const
-{
-    ensureImages();
-    return m_kept;
-}
-
-void PictureBox::ensureImages() const
+void PictureBox::ensureImages()
 {
     if (m_kept.size() != size())
         relayImages();
@@ -141,7 +131,7 @@ void PictureBox::ensureImages() const
 
 // The kept image becomes the background with the picture on it, and the
 // screen shows it.
-void PictureBox::relayImages() const
+void PictureBox::relayImages()
 {
     m_kept = QImage(size(), QImage::Format_RGB32);
     m_kept.fill(m_backColor);
@@ -154,8 +144,7 @@ void PictureBox::relayImages() const
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
-    ensureImages();
-    const QImage &shown = m_autoRedraw ? m_kept : m_surface;
+    const QImage &shown = hDC();
     QPainter painter(this);
     for (const QRect &dirty : event->region())
         painter.drawImage(dirty, shown, dirty);
@@ -166,6 +155,14 @@ void PictureBox::showEvent(QShowEvent *event)
     if (!event->spontaneous())
         Refresh();
     QWidget::showEvent(event);
+}
+
+// What was drawn stays as long as the size does: the resize Qt sends when a
+// box resized while hidden is shown changes nothing.
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
+    ensureImages();
+    QWidget::resizeEvent(event);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 namespace forms {
@@ -16,7 +17,12 @@ namespace forms {
 // kept image while it is on, and the box shows the image they address.
 // Turning AutoRedraw off leaves the visible surface as it was. Refresh, and
 // showing the box, copy the kept image to the visible surface, as a repaint by
-// the system would.
+// the system would. Every drawing says which pixels it changed, and only
+// those are painted again on the screen.
+//
+// The images take the box's size when the picture or the back colour is set,
+// when the box is shown or resized while shown, and before anything is drawn:
+// a hidden box is told of no resize.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -45,9 +51,12 @@ public:
     double ScaleWidth() const;
     double ScaleHeight() const;
 
-    // The image that drawing addresses now (see above). Drawing on the visible
-    // surface through it is shown at the next paint.
-    QImage &hDC();
+    // The image that drawing addresses now (see above), to read from.
+    const QImage &hDC() const;
+    // Draws on the image that drawing addresses now: `draw` changes it and
+    // returns the rectangle it changed, empty when nothing, and the box shows
+    // that rectangle afresh at the next paint.
+    void drawOnDC(const std::function<QRect(QImage &)> &draw);
     // A point in ForeColor; with DrawWidth above 1 a round dot of that
     // diameter, centred on the point. Coordinates in the scale unit.
     void PSet(double x, double y);
@@ -56,8 +65,8 @@ public:
     std::optional<core::ColorValue> Point(double x, double y);
     void Refresh();
 
-    const QImage &surface() const;
-    const QImage &keptImage() const;
+    const QImage &surface() const { return m_surface; }
+    const QImage &keptImage() const { return m_kept; }
 
 signals:
     // Button: 1 left, 2 right, 4 middle; Shift: 1 Shift, 2 Ctrl, 4 Alt; X and Y
@@ -69,6 +78,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -79,8 +89,8 @@ protected:
 private:
     double unitsPerPixel() const;
     QImage &target();
-    void ensureImages() const;
-    void relayImages() const;
+    void ensureImages();
+    void relayImages();
 
     QImage m_picture;
     QColor m_backColor = Qt::white;
@@ -89,9 +99,8 @@ private:
     int m_drawWidth = 1;
     bool m_autoRedraw = false;
     ScaleUnit m_unit = ScaleUnit::Twip;
-    // Built lazily at the box's size: a hidden box gets no resize event.
-    mutable QImage m_surface;
-    mutable QImage m_kept;
+    QImage m_surface;
+    QImage m_kept;
 };
 
 } // namespace forms
