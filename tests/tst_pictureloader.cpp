@@ -275,18 +275,24 @@ private slots:
 
     void otherFormats_data()
     {
-        QTest::addColumn<QString>("suffix");
-        QTest::newRow("PNG") << "png";
-        QTest::newRow("icon") << "ico";
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("PNG") << QByteArray("png") << "bild.png";
+        QTest::newRow("icon") << QByteArray("ico") << "bild.ico";
+        QTest::newRow("PNG named as a bitmap") << QByteArray("png") << "bild.bmp";
+        QTest::newRow("icon named as a bitmap") << QByteArray("ico") << "bild.bmp";
+        QTest::newRow("bitmap named as an icon") << QByteArray("bmp") << "bild.ico";
     }
 
+    // The contents tell the format, never the name.
     void otherFormats()
     {
-        QFETCH(QString, suffix);
+        QFETCH(QByteArray, format);
+        QFETCH(QString, name);
         QTemporaryDir dir;
-        const QString fileName = dir.filePath("bild." + suffix);
+        const QString fileName = dir.filePath(name);
         const QImage picture = truecolorPicture();
-        QVERIFY(picture.save(fileName));
+        QVERIFY(picture.save(fileName, format.constData()));
         comparePixels(core::LoadPicture(fileName), picture);
     }
 
