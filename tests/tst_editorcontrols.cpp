@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QPainter>
 #include <QTimer>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -317,6 +318,36 @@ private slots:
         QCOMPARE(image.pixel(2, 58), qRgb(0, 0, 255));
         QCOMPARE(image.pixel(38, 58), qRgb(255, 255, 0));
         QVERIFY(box.testAttribute(Qt::WA_TransparentForMouseEvents));
+    }
+
+    void imageBoxSmoothsAPictureAsQtDoes_data()
+    {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::newRow("colour table") << QImage::Format_Indexed8;
+        QTest::newRow("one bit a pixel") << QImage::Format_Mono;
+        QTest::newRow("true colour") << QImage::Format_RGB32;
+    }
+
+    // The preview of a shrunk picture shows exactly what Qt's own smoothing
+    // makes of the picture as it was loaded, whatever its format.
+    void imageBoxSmoothsAPictureAsQtDoes()
+    {
+        QFETCH(QImage::Format, format);
+        QImage stripes(90, 70, QImage::Format_RGB32);
+        for (int y = 0; y < stripes.height(); ++y)
+            for (int x = 0; x < stripes.width(); ++x)
+                stripes.setPixel(x, y, (x / 3 + y / 5) % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 0));
+        const QImage picture = stripes.convertToFormat(format);
+        forms::ImageBox box;
+        box.resize(41, 31);
+        box.setPicture(picture);
+        QImage expected(box.size(), QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        QPainter painter(&expected);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(expected.rect(), picture);
+        painter.end();
+        QCOMPARE(shown(box), expected);
     }
 
     void lineIsAsWideAsItsBorderWidth_data()

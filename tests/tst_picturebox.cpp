@@ -24,12 +24,20 @@ private:
     }
 
 private slots:
+    void pictureIsDrawnUnscaledFromTopLeftOverBackground_data()
+    {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::newRow("true colour") << QImage::Format_RGB32;
+        QTest::newRow("colour table") << QImage::Format_Indexed8;
+    }
+
     void pictureIsDrawnUnscaledFromTopLeftOverBackground()
     {
+        QFETCH(QImage::Format, format);
         PictureBox box;
         box.setBackColor(QColor(0xC0, 0xC0, 0xC0));
         box.resize(20, 30);
-        box.setPicture(whitePicture(30, 10, qRgb(0, 0, 0)));
+        box.setPicture(whitePicture(30, 10, qRgb(0, 0, 0)).convertToFormat(format));
         const QImage &kept = box.keptImage();
         QCOMPARE(kept.size(), QSize(20, 30));
         QCOMPARE(kept.pixel(0, 5), qRgb(0, 0, 0));

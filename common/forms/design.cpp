@@ -92,6 +92,13 @@ QColor captionColor(bool enabled)
     return QColor(enabled ? colors::windowText : colors::grey);
 }
 
+QImage paintable(const QImage &picture)
+{
+    if (picture.colorCount() == 0)
+        return picture;
+    return picture.convertToFormat(QImage::Format_ARGB32);
+}
+
 QFont designFont(const QString &face, double points, bool bold)
 {
     QFont font(face);

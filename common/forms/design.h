@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QList>
 #include <QPalette>
 #include <QRgb>
@@ -63,6 +64,12 @@ void drawFocusMark(QPainter &painter, const QRect &frame);
 
 // The colour of a caption: window text, or grey while the control is disabled.
 QColor captionColor(bool enabled);
+
+// A picture as a painter should be given it. Qt turns a picture with a
+// colour table (a bitmap of 256 colours or fewer) into ARGB32 whenever it
+// draws one, by a path several times slower than converting it beforehand;
+// the pixels painted are the same either way.
+QImage paintable(const QImage &picture);
 
 // Colours of the designs. The system colours follow the classic scheme.
 namespace colors {

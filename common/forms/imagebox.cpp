@@ -1,5 +1,7 @@
 #include "forms/imagebox.h"
 
+#include "forms/design.h"
+
 #include <QPainter>
 
 namespace forms {
@@ -29,7 +31,7 @@ void ImageBox::paintEvent(QPaintEvent *)
         // Smoothing keeps the thin lines of a drawing visible when it is
         // shrunk to a preview, instead of dropping whole rows of pixels.
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(inside, m_picture);
+        painter.drawImage(inside, paintable(m_picture));
     }
     if (m_singleBorder) {
         painter.setPen(Qt::black);

@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "core/raster.h"
+#include "forms/design.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -137,7 +138,7 @@ void PictureBox::relayImages()
     m_kept.fill(m_backColor);
     if (!m_picture.isNull()) {
         QPainter painter(&m_kept);
-        painter.drawImage(0, 0, m_picture);
+        painter.drawImage(0, 0, paintable(m_picture));
     }
     m_surface = m_kept;
 }
