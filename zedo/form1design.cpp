@@ -92,8 +92,8 @@ void Form1::buildCanvas()
 
     Picture1 = new forms::PictureBox(Panel3D2);
     place(Picture1, 240, 240, CanvasTwips.width(), CanvasTwips.height());
-    Picture1->setPicture(core::LoadPicture(QStringLiteral(":/page.bmp")));
     Picture1->setBackColor(QColor(forms::colors::windowBackground));
+    Picture1->setPicture(core::LoadPicture(QStringLiteral(":/page.bmp")));
     Picture1->setForeColor(core::toColorValue(forms::colors::windowText));
     Picture1->setFillColor(0x0000FF);
     Picture1->setDrawWidth(10);
