@@ -204,4 +204,16 @@ void PictureBox::keyReleaseEvent(QKeyEvent *event)
     event->accept();
 }
 
+// The box looks the same with the focus as without, so taking it or losing
+// it repaints nothing; Qt's own handlers would show the whole box again.
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    event->accept();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    event->accept();
+}
+
 } // namespace forms
