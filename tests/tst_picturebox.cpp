@@ -4,6 +4,7 @@
 #include "pixels.h"
 #include "repaints.h"
 
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -45,6 +46,46 @@ private slots:
         QCOMPARE(kept.pixel(0, 0), qRgb(255, 255, 255));
         QCOMPARE(kept.pixel(0, 10), qRgb(0xC0, 0xC0, 0xC0)); // below the picture
         QCOMPARE(box.surface(), kept);
+    }
+
+    void layingOutAgainLeavesNothingOfBefore_data()
+    {
+        QTest::addColumn<bool>("newPicture");
+        QTest::addColumn<bool>("autoRedraw");
+        QTest::newRow("a smaller picture, drawn on the surface") << true << false;
+        QTest::newRow("a smaller picture, drawn on the kept image") << true << true;
+        QTest::newRow("another back colour, drawn on the surface") << false << false;
+        QTest::newRow("another back colour, drawn on the kept image") << false << true;
+    }
+
+    // A box laid out again at the same size shows the background and the
+    // picture alone: nothing of the earlier picture, back colour or drawing.
+    void layingOutAgainLeavesNothingOfBefore()
+    {
+        QFETCH(bool, newPicture);
+        QFETCH(bool, autoRedraw);
+        PictureBox box;
+        box.resize(20, 30);
+        box.setBackColor(Qt::yellow);
+        box.setPicture(whitePicture(20, 20, qRgb(0, 0, 0)));
+        box.setAutoRedraw(autoRedraw);
+        box.drawOnDC([](QImage &dc) {
+            dc.fill(Qt::red);
+            return dc.rect();
+        });
+        const QImage held = box.hDC();
+        if (newPicture)
+            box.setPicture(whitePicture(5, 4, qRgb(0, 0, 255)));
+        else
+            box.setBackColor(Qt::green);
+        QImage expected(20, 30, QImage::Format_RGB32);
+        expected.fill(newPicture ? Qt::yellow : Qt::green);
+        QPainter painter(&expected);
+        painter.drawImage(0, 0, box.picture());
+        painter.end();
+        QCOMPARE(box.keptImage(), expected);
+        QCOMPARE(box.surface(), expected);
+        QCOMPARE(QColor(held.pixel(19, 29)), QColor(Qt::red)); // a copy taken before stays
     }
 
     void drawingAddressesTheImageAutoRedrawChooses()

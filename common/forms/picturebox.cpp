@@ -2,7 +2,6 @@
 
 #include "core/error.h"
 #include "core/raster.h"
-#include "forms/design.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -131,14 +130,19 @@ void PictureBox::ensureImages()
 }
 
 // The kept image becomes the background with the picture on it, and the
-// screen shows it.
+// screen shows it. While the size stays, the kept image is laid out again in
+// its own pixels: memory the program has not touched yet costs more to write
+// than the drawing itself, and the design sets the back colour and the
+// picture one after the other before the settings replace the picture.
 void PictureBox::relayImages()
 {
-    m_kept = QImage(size(), QImage::Format_RGB32);
+    m_surface = QImage();
+    if (m_kept.size() != size())
+        m_kept = QImage(size(), QImage::Format_RGB32);
     m_kept.fill(m_backColor);
     if (!m_picture.isNull()) {
         QPainter painter(&m_kept);
-        painter.drawImage(0, 0, paintable(m_picture));
+        painter.drawImage(0, 0, m_picture);
     }
     m_surface = m_kept;
 }
