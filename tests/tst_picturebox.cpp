@@ -30,6 +30,8 @@ private slots:
         QTest::addColumn<QImage::Format>("format");
         QTest::newRow("true colour") << QImage::Format_RGB32;
         QTest::newRow("colour table") << QImage::Format_Indexed8;
+        QTest::newRow("one bit a pixel") << QImage::Format_Mono;
+        QTest::newRow("one bit a pixel, low bit first") << QImage::Format_MonoLSB;
     }
 
     void pictureIsDrawnUnscaledFromTopLeftOverBackground()
@@ -46,6 +48,39 @@ private slots:
         QCOMPARE(kept.pixel(0, 0), qRgb(255, 255, 255));
         QCOMPARE(kept.pixel(0, 10), qRgb(0xC0, 0xC0, 0xC0)); // below the picture
         QCOMPARE(box.surface(), kept);
+    }
+
+    void pictureWithColourTableShowsAsQtPaintsIt_data()
+    {
+        QTest::addColumn<QList<QRgb>>("table");
+        QTest::newRow("opaque") << QList<QRgb>{qRgb(10, 20, 30), qRgb(200, 0, 90), qRgb(0, 0, 0),
+                                               qRgb(255, 255, 255)};
+        QTest::newRow("a see-through colour") << QList<QRgb>{qRgb(10, 20, 30), qRgba(0, 0, 0, 0),
+                                                             qRgba(200, 0, 90, 128), qRgb(1, 2, 3)};
+        QTest::newRow("pixels beyond the table") << QList<QRgb>{qRgb(10, 20, 30), qRgb(7, 8, 9)};
+    }
+
+    // Over the background, as Qt paints the picture: pixels beyond the table
+    // black.
+    void pictureWithColourTableShowsAsQtPaintsIt()
+    {
+        QFETCH(QList<QRgb>, table);
+        QImage picture(23, 17, QImage::Format_Indexed8);
+        picture.setColorTable(table);
+        // Written as bytes: setPixel refuses an index beyond the table.
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.scanLine(y)[x] = uchar((x * 7 + y * 3) % 4);
+        PictureBox box;
+        box.resize(20, 30);
+        box.setBackColor(Qt::yellow);
+        box.setPicture(picture);
+        QImage expected(20, 30, QImage::Format_RGB32);
+        expected.fill(Qt::yellow);
+        QPainter painter(&expected);
+        painter.drawImage(0, 0, picture);
+        painter.end();
+        QCOMPARE(box.keptImage(), expected);
     }
 
     void layingOutAgainLeavesNothingOfBefore_data()

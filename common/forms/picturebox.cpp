@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace forms {
@@ -32,6 +33,30 @@ QPointF pixelUnder(const QMouseEvent *event, double perPixel)
 {
     return {std::floor(event->position().x()) * perPixel,
             std::floor(event->position().y()) * perPixel};
+}
+
+// Qt draws a picture with a colour table by converting it whole, on threads
+// it starts for the purpose, which a program's first picture pays for. An
+// opaque one needs no blending: each pixel is its colour from the table, as
+// Qt would paint it, and pixels beyond the table are black, as in Qt's own
+// conversions. Returns false, painting nothing, for any other picture.
+bool setFromColorTable(QImage &onto, const QImage &picture)
+{
+    if (picture.colorCount() == 0 || picture.hasAlphaChannel())
+        return false;
+    const QList<QRgb> table = picture.colorTable();
+    const int width = std::min(onto.width(), picture.width());
+    const int height = std::min(onto.height(), picture.height());
+    const bool bytes = picture.format() == QImage::Format_Indexed8;
+    for (int y = 0; y < height; ++y) {
+        const uchar *from = picture.constScanLine(y);
+        auto *row = reinterpret_cast<QRgb *>(onto.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int index = bytes ? from[x] : picture.pixelIndex(x, y);
+            row[x] = index < table.size() ? table[index] | 0xFF000000 : qRgb(0, 0, 0);
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -140,7 +165,7 @@ void PictureBox::relayImages()
     if (m_kept.size() != size())
         m_kept = QImage(size(), QImage::Format_RGB32);
     m_kept.fill(m_backColor);
-    if (!m_picture.isNull()) {
+    if (!m_picture.isNull() && !setFromColorTable(m_kept, m_picture)) {
         QPainter painter(&m_kept);
         painter.drawImage(0, 0, m_picture);
     }
