@@ -37,9 +37,9 @@ QPointF pixelUnder(const QMouseEvent *event, double perPixel)
 
 // Qt draws a picture with a colour table by converting it whole, on threads
 // it starts for the purpose, which a program's first picture pays for. An
-// opaque one needs no blending: each pixel is its colour from the table, as
-// Qt would paint it, and pixels beyond the table are black, as in Qt's own
-// conversions. Returns false, painting nothing, for any other picture.
+// opaque one needs no blending: each pixel is its colour from the table, and
+// a pixel beyond the table black, as Qt paints them. Returns false, painting
+// nothing, for any other picture.
 bool setFromColorTable(QImage &onto, const QImage &picture)
 {
     if (picture.colorCount() == 0 || picture.hasAlphaChannel())
