@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -340,6 +341,28 @@ private slots:
         QTest::newRow("PNG cut short") << png.left(png.size() / 2);
         QTest::newRow("portable bitmap of 100000 x 100000")
             << QByteArray("P1\n100000 100000\n0 1 0\n");
+        // Qt's reader tells the size of the 4 x 4 frame beforehand and then
+        // makes a picture of the whole 5000 x 5001 screen.
+        QTest::newRow("GIF with a screen beyond the limit around a small frame")
+            << QByteArray("GIF89a\x88\x13\x89\x13\x00\x00\x00\x21\xf9\x04\x00\x00\x00\x00\x00"
+                          "\x2c\x00\x00\x00\x00\x04\x00\x04\x00\x00\x02\x09\x05\x00\x3b",
+                          36);
+    }
+
+    // Qt's MNG reader, where installed, takes this damaged file and reports
+    // success with no picture.
+    void readerSucceedingWithNoPicture()
+    {
+        if (!QImageReader::supportedImageFormats().contains("mng"))
+            QSKIP("Qt reads no MNG here");
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath("bild.bmp");
+        writeBytes(fileName, QByteArray("\x8a\x4d\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x00\x00\x2c"
+                                        "\x00\x00\x00\x00\x04\x00\x04\x00\x00\x02\x09\x05\x00\x14",
+                                        28));
+        const auto message = errorMessageOf([&] { core::LoadPicture(fileName); });
+        QVERIFY2(message, "no core::Error thrown");
+        QVERIFY2(message->contains(fileName), qPrintable(*message));
     }
 
     void damagedFile()

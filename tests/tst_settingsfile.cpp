@@ -173,6 +173,10 @@ void TstSettingsFile::writtenBytesAndReadBack_data()
         << "\" bilder/min kanin.bmp \"\r\n1\r\n10\r\n" + tail;
     QTest::newRow("empty name") << "" << QList<int>{10} << 10 << -1 << -1 << -1 << -1
                                 << "\"\"\r\n1\r\n10\r\n" + tail;
+    // Its UTF-8 is a byte order mark, which a decoder would drop.
+    QTest::newRow("name beginning with a zero-width no-break space")
+        << QChar(0xFEFF) + QStringLiteral("bild.bmp") << QList<int>{10} << 10 << -1 << -1 << -1
+        << -1 << "\"\xEF\xBB\xBF" + QByteArray("bild.bmp\"\r\n1\r\n10\r\n") + tail;
 }
 
 void TstSettingsFile::writtenBytesAndReadBack()
@@ -286,6 +290,8 @@ void TstSettingsFile::nameEncodingOnReading_data()
         << QByteArray("\"bild\xC3\"") << "bildÃ";
     QTest::newRow("valid UTF-8 then a stray byte is all Windows-1252")
         << QByteArray("\"\xC3\xA5\xE5\"") << "Ã¥å";
+    QTest::newRow("UTF-8 zero-width no-break space at the start is kept")
+        << QByteArray("\"\xEF\xBB\xBF\xEF\xBB\xBF\"") << QString(2, QChar(0xFEFF));
 }
 
 void TstSettingsFile::nameEncodingOnReading()

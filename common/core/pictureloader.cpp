@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "core/filekind.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -92,19 +93,23 @@ bool runLengthDataComplete(QIODevice &data, qint64 height, bool fourBit)
     return true;
 }
 
+QString tooBig(qint64 width, qint64 height)
+{
+    return QStringLiteral("bilden är för stor (%1 × %2 bildpunkter)").arg(width).arg(height);
+}
+
 // Qt's bitmap reader fills a cut-short file with black rather than failing, so
 // a bitmap's header is held against the file's contents before Qt reads it.
-std::optional<QString> bitmapProblem(QFile &file, const std::optional<BitmapHeader> &h)
+std::optional<QString> bitmapProblem(QIODevice &file, const std::optional<BitmapHeader> &h,
+                                     qint64 maxPixels)
 {
     const qint64 fileSize = file.size();
     if (!h)
         return QStringLiteral("bitmappens huvud är trasigt");
     if (h->width <= 0 || h->height == 0)
         return QStringLiteral("bitmappen anger ingen storlek");
-    if (h->width * std::abs(h->height) > MaxPicturePixels)
-        return QStringLiteral("bilden är för stor (%1 × %2 bildpunkter)")
-            .arg(h->width)
-            .arg(std::abs(h->height));
+    if (h->width * std::abs(h->height) > maxPixels)
+        return tooBig(h->width, std::abs(h->height));
     if (!QList<int>{1, 4, 8, 16, 24, 32}.contains(h->bitCount))
         return QStringLiteral("bitmappen har ett okänt färgdjup (%1 bitar)").arg(h->bitCount);
     if (h->dataOffset < h->headerEnd || h->dataOffset >= fileSize)
@@ -161,7 +166,7 @@ void completeColorTable(QImage &image)
 // its work. The kinds the programs' own pictures come in are told by their
 // first bytes instead: bitmaps, which Qt reads itself, and icons. Any other
 // file is still read in whatever format its contents show.
-QByteArray formatOf(QFile &file)
+QByteArray formatOf(QIODevice &file)
 {
     const QByteArray head = file.peek(4);
     if (head.startsWith("BM"))
@@ -171,28 +176,35 @@ QByteArray formatOf(QFile &file)
     return {};
 }
 
-QImage readPicture(QFile &file)
+void failIfTooBig(const QString &fileName, QSize size, qint64 maxPixels)
+{
+    if (size.isValid() && qint64(size.width()) * size.height() > maxPixels)
+        fail(fileName, tooBig(size.width(), size.height()));
+}
+
+// `file` is open and at its start; `fileName` names it in messages.
+QImage readPicture(QIODevice &file, const QString &fileName, qint64 maxPixels)
 {
     QImage image;
     if (file.peek(2) == "BM") {
         const auto header = parseBitmapHeader(file.peek(64));
-        if (const auto problem = bitmapProblem(file, header))
-            fail(file.fileName(), *problem);
+        if (const auto problem = bitmapProblem(file, header, maxPixels))
+            fail(fileName, *problem);
         image = skippedPixelsCleared(*header);
     }
     const QByteArray format = formatOf(file);
     QImageReader reader(&file, format);
     reader.setAutoDetectImageFormat(format.isEmpty());
     reader.setDecideFormatFromContent(format.isEmpty());
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > MaxPicturePixels)
-        fail(file.fileName(), QStringLiteral("bilden är för stor (%1 × %2 bildpunkter)")
-                                  .arg(size.width())
-                                  .arg(size.height()));
-    if (!reader.read(&image))
-        fail(file.fileName(), reader.error() == QImageReader::UnsupportedFormatError
-                                  ? QStringLiteral("filen är inte en bild i ett känt format")
-                                  : QStringLiteral("bilden är trasig"));
+    failIfTooBig(fileName, reader.size(), maxPixels);
+    // Some of Qt's readers report success with no picture for a damaged file.
+    if (!reader.read(&image) || image.isNull())
+        fail(fileName, reader.error() == QImageReader::UnsupportedFormatError
+                           ? QStringLiteral("filen är inte en bild i ett känt format")
+                           : QStringLiteral("bilden är trasig"));
+    // The size a reader gives beforehand can be less than what it makes: a
+    // GIF tells the size of its first frame and makes one of its screen.
+    failIfTooBig(fileName, image.size(), maxPixels);
     completeColorTable(image);
     return image;
 }
@@ -217,7 +229,15 @@ QImage LoadPicture(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         fail(fileName, whyNotReadable(fileName));
-    return readPicture(file);
+    return readPicture(file, fileName, MaxPicturePixels);
+}
+
+QImage PictureFromBytes(const QByteArray &bytes, const QString &fileName, qint64 maxPixels)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readPicture(buffer, fileName, maxPixels);
 }
 
 } // namespace core

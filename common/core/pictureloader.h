@@ -16,4 +16,11 @@ inline constexpr qint64 MaxPicturePixels = 25'000'000;
 // file: never a half-loaded picture.
 QImage LoadPicture(const QString &fileName);
 
+// Reads `bytes` as LoadPicture reads the contents of the file `fileName`,
+// which only names it in messages: the same checks without a file. A lower
+// `maxPixels` refuses smaller pictures, so that a check of many inputs need
+// not make pictures of millions of pixels.
+QImage PictureFromBytes(const QByteArray &bytes, const QString &fileName,
+                        qint64 maxPixels = MaxPicturePixels);
+
 } // namespace core

@@ -4,7 +4,9 @@
 #include "core/filekind.h"
 #include "core/windows1252.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
@@ -51,10 +53,12 @@ QString shownValue(const QByteArray &value)
 }
 
 // A name with non-ASCII bytes that form valid UTF-8 was written as UTF-8;
-// anything else is taken as Windows-1252, which accepts every byte.
+// anything else is taken as Windows-1252, which accepts every byte. A name
+// may begin with U+FEFF, so that is kept, not taken as a byte order mark.
 QString decodePath(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     const QString text = utf8(bytes);
     return utf8.hasError() ? fromWindows1252(bytes) : text;
 }
@@ -143,7 +147,7 @@ void WriteSettings(const QString &fileName, const ZedoSettings &settings)
                         .arg(shownName(fileName), saveFailure(fileName, writeError)));
 }
 
-SettingsReader::SettingsReader(const QString &fileName) : m_fileName(fileName), m_file(fileName)
+SettingsReader::SettingsReader(const QString &fileName) : m_fileName(fileName)
 {
     switch (kindOfFile(fileName)) {
     case FileKind::Missing:
@@ -156,9 +160,21 @@ SettingsReader::SettingsReader(const QString &fileName) : m_fileName(fileName), 
     case FileKind::Plain:
         break;
     }
-    if (!m_file.open(QIODevice::ReadOnly))
+    auto file = std::make_unique<QFile>(fileName);
+    if (!file->open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("Inställningsfilen %1 kan inte läsas: %2.")
                         .arg(shownName(fileName), whyNotReadable(fileName)));
+    m_in = std::move(file);
+}
+
+SettingsReader::SettingsReader(const QByteArray &bytes, const QString &fileName)
+    : m_fileName(fileName)
+{
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(bytes);
+    // The bytes are in memory already; a read buffer would only copy them.
+    buffer->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    m_in = std::move(buffer);
 }
 
 QString SettingsReader::readString(const QString &field)
@@ -188,7 +204,7 @@ QByteArray SettingsReader::readField(const QString &field, bool numeric)
 {
     skipBlanks();
     char c = 0;
-    if (m_file.peek(&c, 1) != 1)
+    if (m_in->peek(&c, 1) != 1)
         reject(field, QStringLiteral("filen tar slut för tidigt"));
 
     QByteArray value;
@@ -198,17 +214,17 @@ QByteArray SettingsReader::readField(const QString &field, bool numeric)
         value.append(ch);
     };
     if (c == '"') {
-        m_file.getChar(&c);
+        m_in->getChar(&c);
         while (true) {
-            if (!m_file.getChar(&c))
+            if (!m_in->getChar(&c))
                 reject(field, QStringLiteral("citattecknet avslutas aldrig"));
             if (c == '"')
                 break;
             append(c);
         }
     } else {
-        while (m_file.peek(&c, 1) == 1 && c != ',' && !isLineEnd(c) && !(numeric && isBlank(c))) {
-            m_file.getChar(&c);
+        while (m_in->peek(&c, 1) == 1 && c != ',' && !isLineEnd(c) && !(numeric && isBlank(c))) {
+            m_in->getChar(&c);
             append(c);
         }
         if (!numeric)
@@ -222,22 +238,22 @@ QByteArray SettingsReader::readField(const QString &field, bool numeric)
 void SettingsReader::skipBlanks()
 {
     char c = 0;
-    while (m_file.peek(&c, 1) == 1 && isBlank(c))
-        m_file.getChar(&c);
+    while (m_in->peek(&c, 1) == 1 && isBlank(c))
+        m_in->getChar(&c);
 }
 
 // A field is followed by a comma or by the end of its line (CR, LF or CR LF).
 void SettingsReader::skipDelimiter()
 {
     char c = 0;
-    if (m_file.peek(&c, 1) != 1)
+    if (m_in->peek(&c, 1) != 1)
         return;
     if (c == ',' || c == '\n') {
-        m_file.getChar(&c);
+        m_in->getChar(&c);
     } else if (c == '\r') {
-        m_file.getChar(&c);
-        if (m_file.peek(&c, 1) == 1 && c == '\n')
-            m_file.getChar(&c);
+        m_in->getChar(&c);
+        if (m_in->peek(&c, 1) == 1 && c == '\n')
+            m_in->getChar(&c);
     }
 }
 
