@@ -6,6 +6,7 @@
 #include "fixture/editorfixture.h"
 
 #include "forms/filelistbox.h"
+#include "forms/imagebox.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -49,6 +50,26 @@ void add(const EditorFixture &editor, const QString &name, Entry kind)
     case Entry::CutShort:
         return editor.write(name, bitmapBytes(editor).chopped(20));
     }
+}
+
+// Changes the listed picture `name` as `how` says; "picture" puts a blue one
+// in its place.
+void changeFile(const EditorFixture &editor, const QString &name, const QString &how)
+{
+    const QString fileName = editor.path(name);
+    const QByteArray bytes = editor.read(name).value_or(QByteArray());
+    if (how != u"truncate" && how != u"empty")
+        QVERIFY(QFile::remove(fileName));
+    if (how == u"truncate")
+        editor.write(name, bytes.chopped(10));
+    else if (how == u"empty")
+        editor.write(name, QByteArray());
+    else if (how == u"text")
+        add(editor, name, Entry::Text);
+    else if (how == u"folder")
+        add(editor, name, Entry::Folder);
+    else if (how == u"picture")
+        editor.addPicture(name, qRgb(0, 0, 255));
 }
 
 } // namespace
@@ -126,6 +147,58 @@ private slots:
         QVERIFY(editor.start());
         QCOMPARE(editor.form().File1->count(), 1);
         QCOMPARE(editor.form().Text1->text(), QStringLiteral("c.bmp"));
+    }
+
+    // The picture changes on disk between the listing and the click that
+    // previews it. A picture that can no longer be read is reported by name
+    // and not chosen; the editor stays with every choice, and "OK" saves
+    // them with the picture shown before.
+    void pictureChangedAfterTheListing_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("shown"); // whether b.bmp is then chosen
+        QTest::newRow("removed") << "remove" << false;
+        QTest::newRow("cut short") << "truncate" << false;
+        QTest::newRow("emptied") << "empty" << false;
+        QTest::newRow("replaced by text") << "text" << false;
+        QTest::newRow("replaced by a folder") << "folder" << false;
+        QTest::newRow("replaced by another picture") << "picture" << true;
+    }
+
+    void pictureChangedAfterTheListing()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, shown);
+        EditorFixture editor;
+        editor.addPicture(QStringLiteral("a.bmp"), qRgb(255, 0, 0));
+        editor.addPicture(QStringLiteral("b.bmp"), qRgb(0, 255, 0));
+        QVERIFY(editor.start());
+        editor.run({"up", "cell 0", "pen 2", "box 2"});
+        changeFile(editor, QStringLiteral("b.bmp"), change);
+
+        editor.run({"pick 1"});
+        zedoconf::Form2 &form = editor.form();
+        QVERIFY(editor.errors.isEmpty());
+        QCOMPARE(editor.ends, 0);
+        QCOMPARE(editor.messages.size(), shown ? 0 : 1);
+        if (!shown) {
+            const QString file = QDir::toNativeSeparators(editor.path(QStringLiteral("b.bmp")));
+            QVERIFY2(editor.messages[0].contains(file), qPrintable(editor.messages[0]));
+        }
+        const QString chosen = shown ? QStringLiteral("b.bmp") : QStringLiteral("a.bmp");
+        QCOMPARE(form.Text1->text(), chosen);
+        QCOMPARE(form.File1->FileName(), chosen);
+        const QImage preview = form.Image1->grab().toImage();
+        QCOMPARE(preview.pixel(preview.width() / 2, preview.height() / 2),
+                 shown ? qRgb(0, 0, 255) : qRgb(255, 0, 0));
+
+        // A double click on the entry that failed chooses and saves nothing.
+        editor.run({"dblpick 1"});
+        QCOMPARE(editor.ends, shown ? 1 : 0);
+        editor.run({"ok"});
+        QCOMPARE(editor.read(QStringLiteral("zedo.ini")),
+                 '"' + chosen.toLatin1() +
+                     "\"\r\n4\r\n13\r\n9\r\n2\r\n14\r\n15\r\n-1\r\n-1\r\n-1\r\n0\r\n");
     }
 };
 

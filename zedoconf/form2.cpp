@@ -95,9 +95,23 @@ void Form2::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+// A picture that cannot be shown, damaged or removed or changed since the
+// list was made, is reported and not chosen: the name, the preview and the
+// list go back to the picture shown before, and every other choice stays.
 void Form2::File1_Click()
 {
-    forms::guarded([this] { ShowChosenPicture(); });
+    const QString shown = Text1->text();
+    try {
+        ShowChosenPicture();
+    } catch (const core::Error &error) {
+        Text1->setText(shown);
+        const QList<QListWidgetItem *> entry = File1->findItems(shown, Qt::MatchExactly);
+        if (!entry.isEmpty())
+            File1->setListIndex(File1->row(entry.first()));
+        forms::MsgBox(error.message() +
+                      QStringLiteral("\n\nBilden är inte vald. Bilden du valde förut är kvar, "
+                                     "och allt annat du har valt finns också kvar."));
+    }
 }
 
 void Form2::File1_DblClick()

@@ -26,7 +26,12 @@ FileListBox::FileListBox(const QString &pattern, QWidget *parent)
         if (!m_selectingByProgram)
             emit Click();
     });
-    connect(this, &QListWidget::itemDoubleClicked, this, &FileListBox::DblClick);
+    // The first press of a double click may have been refused and the
+    // selection put back; the second then chooses nothing.
+    connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
+        if (item == currentItem())
+            emit DblClick();
+    });
 }
 
 void FileListBox::setListIndex(int index)

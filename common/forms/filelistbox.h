@@ -10,9 +10,9 @@ namespace forms {
 // the list is made; the list is filled then and never changes by itself.
 // Click is raised whenever the adult moves the selection, by mouse or by
 // keyboard; a double click on an entry raises Click for its first press and
-// DblClick for its second. Selecting by program raises nothing. No mouse
-// button opens a menu, on the list or on its scroll bars. With the focus, a
-// dotted frame lies around the chosen entry.
+// DblClick for its second, if the entry is still selected then. Selecting by
+// program raises nothing. No mouse button opens a menu, on the list or on its
+// scroll bars. With the focus, a dotted frame lies around the chosen entry.
 class FileListBox : public QListWidget
 {
     Q_OBJECT
