@@ -1,16 +1,22 @@
 // The settings editor started in the current folder, pressing "OK" once as
 // the adult would, for tests that make that save fail from outside:
 //   settingssaver [--file-size-limit BYTES [--ignore-size-signal]] [--disk-full]
-//                 [--kill-at fdatasync|linkat|rename]
+//                 [--kill-at fdatasync|linkat|rename] [--slow-disk]
+//                 [--pick N] [--wait]
+// --pick chooses entry N of the file list before saving. --wait prints
+// "ready" once the editor is up and saves only when a line comes on
+// standard input, so that several editors can be made to save at once.
 // --file-size-limit lets no file grow beyond BYTES while saving, as a full
 // disk would; the system then ends the process in the write, unless
 // --ignore-size-signal makes the write fail instead. --disk-full makes every
 // write to a file fail as on a disk with no room left. --kill-at ends the
 // process dead on entering that step of the save, as a power cut would.
+// --slow-disk writes files one byte at a time, two milliseconds apart.
 // Exit status 0: saved and ended; 2: the failure was shown and the editor
 // stayed open; 3: the editor could not start; 1: anything else. Messages go
 // to standard error, and "saving" to standard output as the save begins.
 #include "core/error.h"
+#include "forms/filelistbox.h"
 #include "forms/runtime.h"
 #include "zedoconf/form2.h"
 
@@ -24,11 +30,13 @@
 #include <dlfcn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 QByteArray killAt; // the step of the save to die at, if any
 bool diskFull = false;
+bool slowDisk = false;
 bool saving = false;
 
 void maybeKill(const char *call)
@@ -65,6 +73,7 @@ void armFaults(const QStringList &args)
     if (kill > 0)
         killAt = args.value(kill + 1).toLatin1();
     diskFull = args.contains(QStringLiteral("--disk-full"));
+    slowDisk = args.contains(QStringLiteral("--slow-disk"));
 }
 
 bool isPlainFile(int fd)
@@ -92,13 +101,22 @@ extern "C" int linkat(int fromDir, const char *from, int toDir, const char *to, 
                                                                           flags);
 }
 
+// A full disk fails the write; a slow one makes it short, and the caller
+// must follow with the rest.
 extern "C" ssize_t write(int fd, const void *bytes, size_t count)
 {
-    if (saving && diskFull && isPlainFile(fd)) {
-        errno = ENOSPC;
-        return -1;
+    static const auto passOn = next<ssize_t(int, const void *, size_t)>("write");
+    if (saving && (diskFull || slowDisk) && isPlainFile(fd)) {
+        if (diskFull) {
+            errno = ENOSPC;
+            return -1;
+        }
+        if (count > 1) {
+            usleep(2000);
+            return passOn(fd, bytes, 1);
+        }
     }
-    return next<ssize_t(int, const void *, size_t)>("write")(fd, bytes, count);
+    return passOn(fd, bytes, count);
 }
 
 extern "C" int rename(const char *from, const char *to)
@@ -125,6 +143,16 @@ int main(int argc, char *argv[])
     } catch (const core::Error &error) {
         std::fprintf(stderr, "%s\n", qPrintable(error.message()));
         return 3;
+    }
+    const qsizetype pick = args.indexOf(QStringLiteral("--pick"));
+    if (pick > 0) {
+        form.File1->setListIndex(args.value(pick + 1).toInt());
+        form.File1_Click();
+    }
+    if (args.contains(QStringLiteral("--wait"))) {
+        std::printf("ready\n");
+        std::fflush(stdout);
+        std::getchar();
     }
     armFaults(args);
     std::printf("saving\n");

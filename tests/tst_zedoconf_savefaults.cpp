@@ -35,9 +35,9 @@ void prepare(const QTemporaryDir &dir)
     QCOMPARE(file.write(OldFile), OldFile.size());
 }
 
-// Runs the saver in `folder`; as another user when `unprivileged`, since the
-// superuser may write where others may not. Returns standard error.
-QString runSaver(QProcess &saver, const QString &folder, const QStringList &args, bool unprivileged)
+// Starts the saver in `folder`; as another user when `unprivileged`, since
+// the superuser may write where others may not.
+void startSaver(QProcess &saver, const QString &folder, const QStringList &args, bool unprivileged)
 {
     QString program = QStringLiteral(KRUMELO_SETTINGSSAVER);
     QStringList arguments = args;
@@ -52,9 +52,21 @@ QString runSaver(QProcess &saver, const QString &folder, const QStringList &args
     saver.setProcessEnvironment(environment);
     saver.setWorkingDirectory(folder);
     saver.start(program, arguments);
+}
+
+// Runs the saver to its end; returns its standard error.
+QString runSaver(QProcess &saver, const QString &folder, const QStringList &args, bool unprivileged)
+{
+    startSaver(saver, folder, args, unprivileged);
     if (!saver.waitForFinished(120'000))
         qWarning("the saver did not finish");
     return QString::fromUtf8(saver.readAllStandardError());
+}
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
 }
 
 } // namespace
@@ -127,10 +139,55 @@ private slots:
                                               QString(cause).replace("%1", folder))),
                      qPrintable(errors));
         QCOMPARE(contentsOf(ini), outcome == "saved" ? NewFile : OldFile);
-        QCOMPARE(
-            QDir(dir.path())
-                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-            (QStringList{"a.bmp", "zedo.ini"}));
+        QCOMPARE(entriesOf(dir.path()), (QStringList{"a.bmp", "zedo.ini"}));
+    }
+
+    // Two editors press "OK" in the same folder at the same moment, round
+    // after round: zedo.ini is always the whole file of one of them, and
+    // nothing else is left behind. Each save writes slowly, so the two
+    // overlap, and the names differ in length, so that writes into one file
+    // would leave the end of the longer one.
+    void twoEditorsSaveAtOnce_data()
+    {
+        QTest::addColumn<bool>("oldFile");
+        QTest::newRow("over an old zedo.ini") << true;
+        QTest::newRow("with no zedo.ini before") << false;
+    }
+
+    void twoEditorsSaveAtOnce()
+    {
+        QFETCH(bool, oldFile);
+        QTemporaryDir dir;
+        prepare(dir);
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        QVERIFY(picture.save(dir.filePath(QStringLiteral("andra-bilden.bmp")), "BMP"));
+        const QString ini = dir.filePath(QStringLiteral("zedo.ini"));
+        const QByteArray second = QByteArray(NewFile).replace("a.bmp", "andra-bilden.bmp");
+        for (int round = 0; round < 5; ++round) {
+            if (!oldFile)
+                QVERIFY(QFile::remove(ini));
+            QProcess savers[2];
+            for (int i = 0; i < 2; ++i)
+                startSaver(savers[i], dir.path(),
+                           {"--pick", QString::number(i), "--wait", "--slow-disk"}, false);
+            for (QProcess &saver : savers) {
+                QVERIFY(saver.waitForReadyRead(120'000));
+                QCOMPARE(saver.readLine(), QByteArray("ready\n"));
+            }
+            for (QProcess &saver : savers)
+                saver.write("\n");
+            for (QProcess &saver : savers)
+                QVERIFY(saver.waitForBytesWritten(10'000));
+            for (QProcess &saver : savers) {
+                QVERIFY(saver.waitForFinished(120'000));
+                QVERIFY2(saver.exitStatus() == QProcess::NormalExit && saver.exitCode() == 0,
+                         saver.readAllStandardError().constData());
+            }
+            const QByteArray saved = contentsOf(ini);
+            QVERIFY2(saved == NewFile || saved == second, saved.constData());
+            QCOMPARE(entriesOf(dir.path()), (QStringList{"a.bmp", "andra-bilden.bmp", "zedo.ini"}));
+        }
     }
 
     // The one moment no save can leave clean: the new file is complete and
