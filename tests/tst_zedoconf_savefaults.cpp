@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -68,6 +69,29 @@ QStringList entriesOf(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                   QDir::NoDotAndDotDot);
 }
+
+// A memory file system of a few pages on `folder` while it lives, if this
+// process may mount one.
+class FullDisk
+{
+public:
+    explicit FullDisk(const QString &folder) : m_folder(QFile::encodeName(folder))
+    {
+        m_mounted = mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=64k,mode=0700") == 0;
+    }
+    ~FullDisk()
+    {
+        if (m_mounted)
+            umount2(m_folder.constData(), MNT_DETACH);
+    }
+    FullDisk(const FullDisk &) = delete;
+    FullDisk &operator=(const FullDisk &) = delete;
+    bool mounted() const { return m_mounted; }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
+};
 
 } // namespace
 
@@ -140,6 +164,35 @@ private slots:
                      qPrintable(errors));
         QCOMPARE(contentsOf(ini), outcome == "saved" ? NewFile : OldFile);
         QCOMPARE(entriesOf(dir.path()), (QStringList{"a.bmp", "zedo.ini"}));
+    }
+
+    // A real full disk, a small memory file system filled to the last
+    // byte: the save says so and the old file stays as it was.
+    void diskFull()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("full"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("full")));
+        const FullDisk disk(folder);
+        if (!disk.mounted())
+            QSKIP("no file system can be mounted here; that needs the superuser");
+        QTemporaryDir inside(folder + QStringLiteral("/XXXXXX"));
+        prepare(inside);
+        QFile filler(inside.filePath(QStringLiteral("fyllnad")));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) > 0) {
+        }
+        filler.close();
+
+        QProcess saver;
+        const QString errors = runSaver(saver, inside.path(), {}, false);
+        QCOMPARE(saver.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(saver.exitCode() == 2, qPrintable(errors));
+        const QString ini = inside.filePath(QStringLiteral("zedo.ini"));
+        QVERIFY2(errors.contains(QDir::toNativeSeparators(ini)), qPrintable(errors));
+        QVERIFY2(errors.contains(QStringLiteral("disken är full")), qPrintable(errors));
+        QCOMPARE(contentsOf(ini), OldFile);
+        QCOMPARE(entriesOf(inside.path()), (QStringList{"a.bmp", "fyllnad", "zedo.ini"}));
     }
 
     // Two editors press "OK" in the same folder at the same moment, round
