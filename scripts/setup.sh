@@ -18,7 +18,7 @@ packages=(
   qt6-svg-dev libpoppler-qt6-dev pkg-config qt6-image-formats-plugins
   libbenchmark-dev libx11-dev
   xvfb xauth xdotool x11-utils imagemagick
-  cups printer-driver-cups-pdf poppler-utils
+  cups libcups2-dev printer-driver-cups-pdf poppler-utils
   fonts-liberation2 fonts-dejavu-core
   desktop-file-utils dpkg-dev
   openbox tint2 xfwm4 xfce4-panel mutter wmctrl dbus-daemon

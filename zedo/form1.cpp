@@ -238,13 +238,15 @@ void Form1::Command3D3_Click()
 }
 
 // A print that fails says why and leaves the painting as it is: the child
-// can go on and the adult can try again.
+// can go on and the adult can try again. A page that waits says so too.
 void Form1::Command3D1_Click()
 {
     CommitCanvas();
     try {
         const std::unique_ptr<QPrinter> printer = forms::DefaultPrinter();
-        forms::PrintForm(form2(), *printer);
+        const QString note = forms::PrintForm(form2(), *printer);
+        if (!note.isEmpty())
+            forms::MsgBox(note);
     } catch (const core::Error &error) {
         forms::MsgBox(error.message());
     }

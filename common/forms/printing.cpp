@@ -1,6 +1,7 @@
 #include "forms/printing.h"
 
 #include "core/error.h"
+#include "forms/printqueue.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -21,7 +22,30 @@ constexpr double ScreenDpi = 96.0;
 
 [[noreturn]] void failNoPrinter()
 {
+    if (queueState(QString()) == QueueState::Unreachable)
+        fail(QStringLiteral("utskriftssystemet på datorn är inte igång."));
     fail(QStringLiteral("datorn har ingen standardskrivare."));
+}
+
+// The queue's state as the page is about to go: what cannot take the page
+// fails; a paused queue takes it, and the note says it waits there.
+QString checkQueue(const QPrinter &printer)
+{
+    switch (queueState(printer.printerName())) {
+    case QueueState::Unreachable:
+    case QueueState::NoQueue:
+        failNoPrinter();
+    case QueueState::Refusing:
+        fail(QStringLiteral("skrivaren %1 tar inte emot utskrifter just nu.")
+                 .arg(printer.printerName()));
+    case QueueState::Paused:
+        return QStringLiteral("Skrivaren %1 är pausad. Sidan väntar i skrivarkön och skrivs ut "
+                              "när skrivaren startas igen.")
+            .arg(printer.printerName());
+    case QueueState::Ready:
+        break;
+    }
+    return {};
 }
 
 [[noreturn]] void failRefused(const QPrinter &printer)
@@ -72,8 +96,10 @@ void setPrinterSource(std::function<std::unique_ptr<QPrinter>()> source)
     printerSource() = std::move(source);
 }
 
-void PrintForm(QWidget *form, QPrinter &printer)
+QString PrintForm(QWidget *form, QPrinter &printer)
 {
+    const bool queued = printer.outputFormat() == QPrinter::NativeFormat;
+    const QString note = queued ? checkQueue(printer) : QString();
     const QImage image = form->grab().toImage();
     QPainter painter;
     if (!painter.begin(&printer))
@@ -84,6 +110,12 @@ void PrintForm(QWidget *form, QPrinter &printer)
     painter.drawImage(target, image);
     if (!painter.end())
         failRefused(printer);
+    // Qt sends the page to the print system as the painting ends and keeps
+    // no answer; the print system's own last answer says whether it took it.
+    if (const auto refused = queued ? lastPageRefused() : std::nullopt)
+        fail(QStringLiteral("skrivaren %1 tog inte emot utskriften (%2).")
+                 .arg(printer.printerName(), *refused));
+    return note;
 }
 
 } // namespace forms

@@ -13,7 +13,7 @@ namespace forms {
 // A printer for `info`, set up to print without any dialog. When `info` is no
 // printer (the system has none, or none is chosen as the default, or the
 // print system is not running), throws core::Error with a Swedish message for
-// the user that says so.
+// the user that says which.
 std::unique_ptr<QPrinter> printerFor(const QPrinterInfo &info);
 
 // The printer a program prints on: the system's default printer, unless a
@@ -26,7 +26,9 @@ void setPrinterSource(std::function<std::unique_ptr<QPrinter>()> source);
 // inch) mapped to the printer's resolution, centred across the top of the
 // printable area, and is scaled down, keeping its proportions, only when it
 // does not fit. Throws core::Error, in Swedish and naming the printer, when
-// the printer does not take the page.
-void PrintForm(QWidget *form, QPrinter &printer);
+// the print system is not running or the printer does not take the page.
+// Returns a note for the user, in Swedish, when the page was taken but
+// waits in the queue of a paused printer; else an empty string.
+QString PrintForm(QWidget *form, QPrinter &printer);
 
 } // namespace forms

@@ -12,9 +12,12 @@ namespace forms {
 namespace {
 
 // The text takes no selection, so a right click on it opens no menu of Qt's
-// own; its one button is "OK".
+// own; its one button is "OK". The same text goes to standard error, where
+// it stays when the box is gone.
 void showMessage(QMessageBox::Icon icon, QWidget *parent, const QString &message)
 {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    std::fflush(stderr);
     QMessageBox box(icon, QGuiApplication::applicationDisplayName(), message, QMessageBox::Ok,
                     parent);
     box.setTextInteractionFlags(Qt::NoTextInteraction);
@@ -31,8 +34,6 @@ void closeEverything(int exitCode)
 std::function<void(const QString &)> &errorHandler()
 {
     static std::function<void(const QString &)> handler = [](const QString &message) {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-        std::fflush(stderr);
         showMessage(QMessageBox::Critical, nullptr, message);
         closeEverything(1);
     };

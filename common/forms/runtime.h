@@ -20,7 +20,8 @@ void End();
 void setEndHandler(std::function<void()> handler);
 
 // Shows a message to the user in a message box and waits until it is
-// closed. Tests replace what it does, so no dialog waits for a click.
+// closed; the same text goes to standard error, as with the error report.
+// Tests replace what it does, so no dialog waits for a click.
 void MsgBox(const QString &message);
 void setMessageHandler(std::function<void(const QString &)> handler);
 
