@@ -59,7 +59,7 @@ class TstZedoSlowDisk : public QObject
 private slots:
     void startsFromASlowDisk()
     {
-        const QString source = QStringLiteral(KRUMELO_SOURCE_DIR "/examples/hus.bmp");
+        const QString source = QStringLiteral(KRUMELO_EXAMPLES "/hus.bmp");
         const QImage expected = core::LoadPicture(source);
         ZedoFixture zedo;
         QVERIFY(QFile::copy(source, zedo.path(QStringLiteral("hus.bmp"))));

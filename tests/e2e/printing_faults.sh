@@ -36,9 +36,11 @@ expect_painting_kept() {
   [ "$differ" = 0 ] || fail "the painting changed in $differ pixels"
 }
 
+pages_at_least() { [ "$(page_count)" -ge "$1" ]; }
+
 # expect_pages N: waits until the queue has printed N pages in all.
 expect_pages() {
-  wait_for "page $1 to be printed" test "$(page_count)" -ge "$1"
+  wait_for "page $1 to be printed" pages_at_least "$1"
   [ "$(page_count)" = "$1" ] || fail "$(page_count) pages printed, not $1"
   pdfinfo "$PAGES/job-$1" >/dev/null 2>&1 || fail "page $1 is no whole PDF"
 }
@@ -61,8 +63,8 @@ start_private_cups
 cp "$E2E_DIR/../../examples/hus.bmp" "$WORK/"
 write_ini '"hus.bmp"' 5 12 9 2 14 10 10 -1 -1 -1 -1 # the fill tool at start
 start_program zedo "$zedo"
-wait_window Krumelo 632
-click $(swatch5 0)
+wait_window Krumelo "${ZEDO_SIZE[0]}"
+click $(swatch 5 0)
 canvas_click 80 180
 expect_canvas_pixel 80 180 "${QB[12]}" "the roof filled"
 screenshot "$WORK/painted.png"
@@ -92,7 +94,7 @@ expect_roof_printed 2
 message_box Krumelo >/dev/null && fail "a message after printing normally"
 
 note "zedo goes on"
-click $(swatch5 3)
+click $(swatch 5 3)
 canvas_click 60 280
 expect_canvas_pixel 60 280 "${QB[14]}" "the wall filled"
 "$E2E_DIR/closewindow.py" "$WID"
