@@ -27,6 +27,13 @@ QByteArray hugeBitmap()
     return bytes;
 }
 
+QByteArray mngWithoutAPicture()
+{
+    return QByteArray("\x8a\x4d\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x00\x00\x2c"
+                      "\x00\x00\x00\x00\x04\x00\x04\x00\x00\x02\x09\x05\x00\x14",
+                      28);
+}
+
 QByteArray damagedBitmap()
 {
     return "BM" + QByteArray(60, '\x7f');

@@ -19,6 +19,10 @@ QByteArray hugeBitmap();
 // "BM" and then no header a bitmap can have.
 QByteArray damagedBitmap();
 
+// A damaged MNG file that Qt's MNG reader, where installed, takes with
+// success and no picture.
+QByteArray mngWithoutAPicture();
+
 // `size` bytes from nowhere, the same for the same seed.
 QByteArray randomBytes(quint32 seed, int size);
 

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -196,6 +197,9 @@ void TstPageReader::refused_data()
     QTest::newRow("bitmap claiming 100000 x 100000") << badfiles::hugeBitmap() << 1 << "bilden är";
     QTest::newRow("damaged PNG") << png.left(40) + badfiles::randomBytes(5, 400) << 1
                                  << "bilden är trasig";
+    if (QImageReader::supportedImageFormats().contains("mng"))
+        QTest::newRow("MNG read with success and no picture")
+            << badfiles::mngWithoutAPicture() << 1 << "bilden är trasig";
     QTest::newRow("damaged SVG") << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><g>") << 1
                                  << "SVG-bilden är trasig";
     QTest::newRow("SVG of no size") << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"/>")

@@ -349,17 +349,13 @@ private slots:
                           36);
     }
 
-    // Qt's MNG reader, where installed, takes this damaged file and reports
-    // success with no picture.
     void readerSucceedingWithNoPicture()
     {
         if (!QImageReader::supportedImageFormats().contains("mng"))
             QSKIP("Qt reads no MNG here");
         QTemporaryDir dir;
         const QString fileName = dir.filePath("bild.bmp");
-        writeBytes(fileName, QByteArray("\x8a\x4d\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x00\x00\x2c"
-                                        "\x00\x00\x00\x00\x04\x00\x04\x00\x00\x02\x09\x05\x00\x14",
-                                        28));
+        writeBytes(fileName, badfiles::mngWithoutAPicture());
         const auto message = errorMessageOf([&] { core::LoadPicture(fileName); });
         QVERIFY2(message, "no core::Error thrown");
         QVERIFY2(message->contains(fileName), qPrintable(*message));

@@ -68,7 +68,8 @@ QImage readRaster(const QByteArray &bytes, const QString &fileName, int page)
     if (page != 1)
         fail(fileName, QStringLiteral("bara PDF-filer har fler sidor än en"));
     QImage picture;
-    if (!reader.read(&picture)) {
+    // Some of Qt's readers report success with no picture for a damaged file.
+    if (!reader.read(&picture) || picture.isNull()) {
         if (reader.error() == QImageReader::UnsupportedFormatError)
             fail(fileName, QStringLiteral("det är varken en bild eller en PDF-fil i ett format "
                                           "som går att läsa"));
