@@ -29,12 +29,21 @@ cleanup() {
   for pid in "${E2E_PIDS[@]}"; do
     wait "$pid" 2>/dev/null || true
   done
+  # In a sanitizer build a program can finish its work and end well after a
+  # report on its standard error; the report alone fails the test.
+  local reports
+  reports=$(grep -l -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$WORK"/*.out 2>/dev/null || true)
+  if [ -n "$reports" ]; then
+    echo "FAIL: sanitizer reports in $reports" >&2
+    E2E_FAILED=1
+  fi
   # Screenshots stay for a failed run, so the reason can be looked at.
   if [ "${E2E_FAILED:-0}" = 1 ]; then
     echo "e2e: files of the failed run kept in $WORK" >&2
   else
     rm -rf "$WORK"
   fi
+  [ -z "$reports" ] || exit 1
 }
 trap cleanup EXIT
 # Stopped from outside (a test timeout), it still cleans up.
