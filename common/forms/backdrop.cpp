@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace forms {
 
 Backdrop::Backdrop() : Backdrop(nullptr)
@@ -55,14 +57,16 @@ bool Backdrop::eventFilter(QObject *watched, QEvent *event)
 }
 
 // Places are given for the client area throughout, which every window
-// manager takes alike.
+// manager takes alike. On a screen too small for it, the title bar with its
+// close box stays on the screen.
 void Backdrop::centreFront()
 {
     const QRect frame = m_front->frameGeometry();
     const QRect client = m_front->geometry();
     const QRect area = screen()->geometry();
-    const QPoint frameTopLeft = area.topLeft() + QPoint((area.width() - frame.width()) / 2,
-                                                        (area.height() - frame.height()) / 2);
+    const QPoint frameTopLeft =
+        area.topLeft() + QPoint(std::max(0, (area.width() - frame.width()) / 2),
+                                std::max(0, (area.height() - frame.height()) / 2));
     const QPoint clientTopLeft = frameTopLeft + (client.topLeft() - frame.topLeft());
     if (clientTopLeft != client.topLeft())
         m_front->setGeometry(QRect(clientTopLeft, client.size()));
@@ -103,6 +107,17 @@ void Backdrop::coverScreens()
     if (primary)
         connect(primary, &QScreen::geometryChanged, this, &Backdrop::coverScreens,
                 Qt::UniqueConnection);
+    followScreens();
+}
+
+// A window once centred stays in the middle of the primary screen as it
+// changes, and in front of the black windows just shown on new screens.
+void Backdrop::followScreens()
+{
+    if (!m_front || !m_frontCentred)
+        return;
+    centreFront();
+    raiseFront();
 }
 
 void Backdrop::raiseFront()

@@ -48,6 +48,7 @@ private:
 
     void cover(QScreen *screen);
     void coverScreens();
+    void followScreens();
     void raiseFront();
     void centreFront();
     void passKeyToFront(QKeyEvent *event);

@@ -154,7 +154,7 @@ expect_only_window() {
 }
 
 # expect_centred WHAT: the window with its frame comes to stand in the
-# middle of the screen, to two pixels (a window manager frames it first, and it
+# middle of the primary monitor, to two pixels (a window manager frames it first, and it
 # moves once the frame is known). Weston places a utility window itself, at
 # the corner of the backdrop it belongs to, so there only whole visibility is
 # asked. WX and WY follow the window.
@@ -172,13 +172,26 @@ is_centred() {
       [ $((WY + WH)) -le "$height" ]
     return
   fi
+  local flags left top
+  read -r flags width height left top <<<"$(primary_monitor)"
   window_place "$WID"
   frame_extents
-  # Twice the distance of the frame's middle from the screen's.
-  local across=$((width - (WX - FRAME[0] + WX + WW + FRAME[1])))
-  local down=$((height - (WY - FRAME[2] + WY + WH + FRAME[3])))
+  # Twice the distance of the frame's middle from the monitor's.
+  local across=$((2 * left + width - (WX - FRAME[0] + WX + WW + FRAME[1])))
+  local down=$((2 * top + height - (WY - FRAME[2] + WY + WH + FRAME[3])))
   [ "${across#-}" -le 4 ] && [ "${down#-}" -le 4 ]
 }
+
+# monitors: a line for each RandR monitor: "primary" or "other", width,
+# height, x and y.
+monitors() {
+  xrandr --listmonitors | awk 'NR > 1 { split($3, g, "[/x+]");
+    print ($2 ~ /[*]/ ? "primary" : "other"), g[1], g[3], g[5], g[6] }'
+}
+
+# primary_monitor: the line of the primary monitor, else of the first, as
+# programs take it.
+primary_monitor() { monitors | sort -k1,1r -s | head -1; }
 
 # has_focus: the window has the keyboard. Weston keeps the keyboard on the
 # backdrop, which hands every key on to the window.
