@@ -144,23 +144,6 @@ QImage skippedPixelsCleared(const BitmapHeader &h)
     return image;
 }
 
-// A bitmap's pixels may name colours beyond its colour table, and Qt's
-// painting would read past the table for them. They show black, as in Qt's
-// own conversions between formats.
-void completeColorTable(QImage &image)
-{
-    const QList<QImage::Format> indexed = {QImage::Format_Mono, QImage::Format_MonoLSB,
-                                           QImage::Format_Indexed8};
-    if (!indexed.contains(image.format()))
-        return;
-    const int full = 1 << image.depth();
-    if (image.colorCount() >= full)
-        return;
-    QList<QRgb> table = image.colorTable();
-    table.resize(full, qRgb(0, 0, 0));
-    image.setColorTable(table);
-}
-
 // Finding the format from the contents asks every image plugin Qt has, and
 // loads each with its libraries, which costs a program's start-up a tenth of
 // its work. The kinds the programs' own pictures come in are told by their
@@ -210,6 +193,20 @@ QImage readPicture(QIODevice &file, const QString &fileName, qint64 maxPixels)
 }
 
 } // namespace
+
+void completeColorTable(QImage &image)
+{
+    const QList<QImage::Format> indexed = {QImage::Format_Mono, QImage::Format_MonoLSB,
+                                           QImage::Format_Indexed8};
+    if (!indexed.contains(image.format()))
+        return;
+    const int full = 1 << image.depth();
+    if (image.colorCount() >= full)
+        return;
+    QList<QRgb> table = image.colorTable();
+    table.resize(full, qRgb(0, 0, 0));
+    image.setColorTable(table);
+}
 
 QImage LoadPicture(const QString &fileName)
 {

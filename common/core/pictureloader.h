@@ -23,4 +23,10 @@ QImage LoadPicture(const QString &fileName);
 QImage PictureFromBytes(const QByteArray &bytes, const QString &fileName,
                         qint64 maxPixels = MaxPicturePixels);
 
+// A picture's pixels may name colours beyond its colour table (a bitmap's
+// may), and Qt's painting reads past the table for them. This gives the
+// table every colour the pixels can name, the missing ones black, as in Qt's
+// own conversions between formats. Any other picture is left as it is.
+void completeColorTable(QImage &image);
+
 } // namespace core

@@ -1,6 +1,7 @@
 #include "forms/picturebox.h"
 
 #include "core/error.h"
+#include "core/pictureloader.h"
 #include "core/raster.h"
 
 #include <QKeyEvent>
@@ -38,7 +39,7 @@ QPointF pixelUnder(const QMouseEvent *event, double perPixel)
 // Qt draws a picture with a colour table by converting it whole, on threads
 // it starts for the purpose, which a program's first picture pays for. An
 // opaque one needs no blending: each pixel is its colour from the table, and
-// a pixel beyond the table black, as Qt paints them. Returns false, painting
+// the table is complete (setPicture makes it so). Returns false, painting
 // nothing, for any other picture.
 bool setFromColorTable(QImage &onto, const QImage &picture)
 {
@@ -53,7 +54,7 @@ bool setFromColorTable(QImage &onto, const QImage &picture)
         auto *row = reinterpret_cast<QRgb *>(onto.scanLine(y));
         for (int x = 0; x < width; ++x) {
             const int index = bytes ? from[x] : picture.pixelIndex(x, y);
-            row[x] = index < table.size() ? table[index] | 0xFF000000 : qRgb(0, 0, 0);
+            row[x] = table[index] | 0xFF000000;
         }
     }
     return true;
@@ -73,6 +74,7 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 void PictureBox::setPicture(const QImage &picture)
 {
     m_picture = picture;
+    core::completeColorTable(m_picture);
     relayImages();
     update();
 }
