@@ -53,14 +53,22 @@ IMPORT_TITLE="Krumelo – ny målarbild"
 chooser_open() { xdotool search --onlyvisible --name "^Välj en bild eller en PDF-fil\$" >/dev/null; }
 # choose_file PATH: types the name into the open chooser's name field, which
 # lies 53 px above its bottom edge, and opens it. A chooser that has just
-# appeared may not take keys yet on a busy machine, so the name is typed
-# again, over what the field holds, until the chooser closes.
+# appeared may not take keys yet on a busy machine, and xdotool may lose a
+# letter beyond its keyboard (the å), so the name is typed again, over what
+# the field holds, until the chooser closes. A name the chooser does not find
+# brings up its message under the chooser's own title; Return closes it.
 choose_file() {
-  local id tries=0 end
+  local ids id tries=0 end
   until ! chooser_open; do
-    [ "$tries" -lt 5 ] || fail "the file chooser did not take $1"
+    [ "$tries" -lt 8 ] || fail "the file chooser did not take $1"
     tries=$((tries + 1))
-    id=$(xdotool search --onlyvisible --name "^Välj en bild eller en PDF-fil\$" | head -1)
+    ids=$(xdotool search --onlyvisible --name "^Välj en bild eller en PDF-fil\$")
+    if [ "$(wc -l <<<"$ids")" -gt 1 ]; then
+      xdotool key Return
+      sleep 0.5
+      continue
+    fi
+    id=$ids
     eval "$(xdotool getwindowgeometry --shell "$id")"
     xdotool mousemove $((X + 300)) $((Y + HEIGHT - 53)) click 1
     xdotool key ctrl+a

@@ -49,9 +49,11 @@ trap cleanup EXIT
 # Stopped from outside (a test timeout), it still cleans up.
 trap 'E2E_FAILED=1; exit 1' TERM INT
 
+# The screen as it was at the failure is kept with the run's other files.
 fail() {
   E2E_FAILED=1
   echo "FAIL: $*" >&2
+  [ -z "${DISPLAY:-}" ] || screenshot "$WORK/failed.png" 2>/dev/null || true
   exit 1
 }
 
