@@ -43,10 +43,10 @@ bool isSvg(const QByteArray &bytes)
            head.contains("<svg");
 }
 
-// A drawing's size scaled to fit DrawingSize, whatever size it claims.
-QSize drawingSize(QSizeF claimed)
+// A drawing's size scaled to fit `room`, whatever size it claims.
+QSize fittedDrawing(QSizeF claimed, QSize room)
 {
-    return claimed.scaled(QSizeF(DrawingSize), Qt::KeepAspectRatio).toSize().expandedTo({1, 1});
+    return claimed.scaled(QSizeF(room), Qt::KeepAspectRatio).toSize().expandedTo({1, 1});
 }
 
 QImage readRaster(const QByteArray &bytes, const QString &fileName, int page)
@@ -80,7 +80,7 @@ QImage readRaster(const QByteArray &bytes, const QString &fileName, int page)
     return picture;
 }
 
-QImage readSvg(const QByteArray &bytes, const QString &fileName, int page)
+QImage readSvg(const QByteArray &bytes, const QString &fileName, int page, QSize room)
 {
     if (bytes.size() > MaxSvgBytes)
         fail(fileName, QStringLiteral("SVG-filen är större än %1 MB").arg(megabytes(MaxSvgBytes)));
@@ -94,7 +94,7 @@ QImage readSvg(const QByteArray &bytes, const QString &fileName, int page)
         claimed = renderer.defaultSize();
     if (claimed.isEmpty())
         fail(fileName, QStringLiteral("SVG-bilden anger ingen storlek"));
-    QImage picture(drawingSize(claimed), QImage::Format_ARGB32_Premultiplied);
+    QImage picture(fittedDrawing(claimed, room), QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     renderer.render(&painter, QRectF(picture.rect()));
@@ -106,12 +106,12 @@ bool pastDeadline(const QVariant &deadline)
     return QDateTime::currentMSecsSinceEpoch() > deadline.toLongLong();
 }
 
-QImage drawPdfPage(const Poppler::Page &pdfPage, const QString &fileName)
+QImage drawPdfPage(const Poppler::Page &pdfPage, const QString &fileName, QSize room)
 {
     const QSizeF points = pdfPage.pageSizeF();
     if (points.isEmpty())
         fail(fileName, QStringLiteral("PDF-sidan har ingen storlek"));
-    const QSize size = drawingSize(points);
+    const QSize size = fittedDrawing(points, room);
     const double dotsPerInch = 72.0 * size.width() / points.width();
     const qint64 deadline = QDateTime::currentMSecsSinceEpoch() + MaxDrawingMilliseconds;
     const QImage picture =
@@ -124,7 +124,7 @@ QImage drawPdfPage(const Poppler::Page &pdfPage, const QString &fileName)
     return picture;
 }
 
-Source readPdf(const QByteArray &bytes, const QString &fileName, int page)
+Source readPdf(const QByteArray &bytes, const QString &fileName, int page, QSize room)
 {
     // Poppler's notes on damaged files would only be noise; the message
     // below says what went wrong.
@@ -147,21 +147,22 @@ Source readPdf(const QByteArray &bytes, const QString &fileName, int page)
     const std::unique_ptr<Poppler::Page> pdfPage = document->page(page - 1);
     if (!pdfPage)
         fail(fileName, QStringLiteral("sidan %1 är trasig").arg(page));
-    return {drawPdfPage(*pdfPage, fileName), pages};
+    return {drawPdfPage(*pdfPage, fileName, room), pages};
 }
 
 } // namespace
 
-Source ReadSourceData(const QByteArray &bytes, const QString &fileName, int page)
+Source ReadSourceData(const QByteArray &bytes, const QString &fileName, int page,
+                      QSize drawingSize)
 {
     if (bytes.isEmpty())
         fail(fileName, QStringLiteral("filen är tom"));
     if (bytes.size() > MaxFileBytes)
         fail(fileName, QStringLiteral("filen är större än %1 MB").arg(megabytes(MaxFileBytes)));
     if (isPdf(bytes))
-        return readPdf(bytes, fileName, page);
+        return readPdf(bytes, fileName, page, drawingSize);
     if (isSvg(bytes))
-        return {readSvg(bytes, fileName, page), 1};
+        return {readSvg(bytes, fileName, page, drawingSize), 1};
     return {readRaster(bytes, fileName, page), 1};
 }
 

@@ -39,7 +39,10 @@ struct Source
 Source ReadSource(const QString &fileName, int page = 1);
 
 // The same for the bytes of a file; `fileName` only names it in messages.
-Source ReadSourceData(const QByteArray &bytes, const QString &fileName, int page = 1);
+// Drawings are drawn to fit `drawingSize`: a fuzzer asks for a small one,
+// which takes every path of the full size in a fraction of the time.
+Source ReadSourceData(const QByteArray &bytes, const QString &fileName, int page = 1,
+                      QSize drawingSize = DrawingSize);
 
 // Reads the file and prepares its page: what the window shows and the
 // command line saves.
