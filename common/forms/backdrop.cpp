@@ -94,6 +94,12 @@ void Backdrop::coverScreens()
     QScreen *primary = QGuiApplication::primaryScreen();
     screens.removeOne(primary);
     cover(primary);
+    // The window goes to the middle of the primary screen before a new black
+    // window is shown: a window manager (openbox) decides whether a new
+    // full-screen window stands above the panels by where the focused window
+    // is at that moment, and does not ask again when it moves.
+    if (m_front && m_frontCentred)
+        centreFront();
     while (m_others.size() > size_t(screens.size()))
         m_others.pop_back();
     while (m_others.size() < size_t(screens.size()))
