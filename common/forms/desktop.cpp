@@ -69,12 +69,13 @@ void makeMainWindow(QWidget *window, const QString &icon)
     window->setWindowFlags(x11::frontWindowType() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setWindowIcon(QIcon(icon));
-    x11::whenHiddenOrShaded(window, [window] { bringToFront(window); });
+    x11::whenPutAway(window, [window] { bringToFront(window); });
 }
 
 void makeBackdrop(QWidget *backdrop)
 {
     backdrop->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    x11::letPointerThrough(backdrop);
 }
 
 void keepOutOfSwitchers(QWidget *backdrop)

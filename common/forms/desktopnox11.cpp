@@ -13,6 +13,10 @@ Qt::WindowType frontWindowType()
     return Qt::Dialog;
 }
 
+void letPointerThrough(QWidget *)
+{
+}
+
 void skipTaskbarAndPager(QWidget *)
 {
 }
@@ -21,7 +25,7 @@ void restoreAndActivate(QWidget *)
 {
 }
 
-void whenHiddenOrShaded(QWidget *, std::function<void()>)
+void whenPutAway(QWidget *, std::function<void()>)
 {
 }
 

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <xcb/randr.h>
+#include <xcb/shape.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -128,6 +129,8 @@ enum Atom {
     SkipPager,
     Shaded,
     Hidden,
+    MaximizedVert,
+    MaximizedHorz,
     ActiveWindow,
     SupportingWmCheck,
     WmName,
@@ -144,6 +147,8 @@ const std::array<xcb_atom_t, AtomCount> &atoms(xcb_connection_t *c)
                                                            "_NET_WM_STATE_SKIP_PAGER",
                                                            "_NET_WM_STATE_SHADED",
                                                            "_NET_WM_STATE_HIDDEN",
+                                                           "_NET_WM_STATE_MAXIMIZED_VERT",
+                                                           "_NET_WM_STATE_MAXIMIZED_HORZ",
                                                            "_NET_ACTIVE_WINDOW",
                                                            "_NET_SUPPORTING_WM_CHECK",
                                                            "_NET_WM_NAME",
@@ -208,7 +213,7 @@ bool underWeston()
     return weston;
 }
 
-bool isHiddenOrShaded(xcb_connection_t *c, xcb_window_t window)
+bool isPutAway(xcb_connection_t *c, xcb_window_t window)
 {
     const auto reply = propertyReply(
         c, xcb_get_property(c, false, window, atoms(c)[WmState], XCB_ATOM_ATOM, 0, 64));
@@ -217,45 +222,86 @@ bool isHiddenOrShaded(xcb_connection_t *c, xcb_window_t window)
     const auto *states = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get()));
     const int count = xcb_get_property_value_length(reply.get()) / 4;
     return std::any_of(states, states + count, [c](xcb_atom_t state) {
-        return state == atoms(c)[Shaded] || state == atoms(c)[Hidden];
+        return state == atoms(c)[Shaded] || state == atoms(c)[Hidden] ||
+               state == atoms(c)[MaximizedVert] || state == atoms(c)[MaximizedHorz];
     });
 }
 
-// Sees the window manager change the state of the windows it watches: on
-// X11 it writes the _NET_WM_STATE property of the window.
-class StateWatch : public QAbstractNativeEventFilter
+// An empty input shape: the pointer goes through the window to whatever
+// stands below it.
+void takeNoPointer(xcb_connection_t *c, xcb_window_t window)
+{
+    xcb_shape_rectangles(c, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_CLIP_ORDERING_UNSORTED,
+                         window, 0, 0, 0, nullptr);
+    xcb_flush(c);
+}
+
+// Sees what the window manager does to the windows it watches: on X11 it
+// writes the _NET_WM_STATE property of a window when it changes its state,
+// and it puts a window into a frame of its own by reparenting it.
+class Watch : public QAbstractNativeEventFilter
 {
 public:
-    void add(QWidget *window, std::function<void()> hidden)
+    static Watch &instance()
     {
-        m_watched.push_back({window, std::move(hidden)});
+        static Watch watch;
+        static const bool installed = (qGuiApp->installNativeEventFilter(&watch), true);
+        Q_UNUSED(installed);
+        return watch;
     }
+
+    void whenPutAway(QWidget *window, std::function<void()> putAway)
+    {
+        m_putAway.push_back({window, std::move(putAway)});
+    }
+
+    void framesTakeNoPointer(QWidget *window) { m_passing.push_back(window); }
 
     bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
     {
         xcb_connection_t *c = appConnection();
+        if (!c || type != "xcb_generic_event_t")
+            return false;
         const auto *event = static_cast<const xcb_generic_event_t *>(message);
-        if (!c || type != "xcb_generic_event_t" ||
-            (event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY)
-            return false;
-        const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
-        if (notify->atom != atoms(c)[WmState])
-            return false;
-        for (const Watched &watched : m_watched) {
-            if (watched.window && watched.window->internalWinId() == notify->window &&
-                isHiddenOrShaded(c, notify->window))
-                QTimer::singleShot(0, watched.window, watched.hidden);
+        switch (event->response_type & 0x7F) {
+        case XCB_PROPERTY_NOTIFY:
+            stateChanged(c, reinterpret_cast<const xcb_property_notify_event_t *>(event));
+            break;
+        case XCB_REPARENT_NOTIFY:
+            reparented(c, reinterpret_cast<const xcb_reparent_notify_event_t *>(event));
+            break;
         }
         return false;
     }
 
 private:
-    struct Watched
+    void stateChanged(xcb_connection_t *c, const xcb_property_notify_event_t *notify)
+    {
+        if (notify->atom != atoms(c)[WmState])
+            return;
+        for (const PutAway &watched : m_putAway) {
+            if (watched.window && watched.window->internalWinId() == notify->window &&
+                isPutAway(c, notify->window))
+                QTimer::singleShot(0, watched.window, watched.putAway);
+        }
+    }
+
+    void reparented(xcb_connection_t *c, const xcb_reparent_notify_event_t *notify)
+    {
+        for (const QPointer<QWidget> &window : m_passing) {
+            if (window && window->internalWinId() == notify->window &&
+                notify->parent != rootWindow(c))
+                takeNoPointer(c, notify->parent);
+        }
+    }
+
+    struct PutAway
     {
         QPointer<QWidget> window;
-        std::function<void()> hidden;
+        std::function<void()> putAway;
     };
-    std::vector<Watched> m_watched;
+    std::vector<PutAway> m_putAway;
+    std::vector<QPointer<QWidget>> m_passing;
 };
 
 } // namespace
@@ -296,18 +342,25 @@ void restoreAndActivate(QWidget *window)
     const xcb_window_t id = window->winId();
     askWindowManager(c, id, atoms(c)[WmState],
                      {RemoveState, atoms(c)[Shaded], atoms(c)[Hidden], FromPager, 0});
+    askWindowManager(c, id, atoms(c)[WmState],
+                     {RemoveState, atoms(c)[MaximizedVert], atoms(c)[MaximizedHorz], FromPager, 0});
     askWindowManager(c, id, atoms(c)[ActiveWindow], {FromPager, XCB_CURRENT_TIME, 0, 0, 0});
     xcb_flush(c);
 }
 
-void whenHiddenOrShaded(QWidget *window, std::function<void()> hidden)
+void whenPutAway(QWidget *window, std::function<void()> putAway)
 {
-    if (!appConnection())
+    if (appConnection())
+        Watch::instance().whenPutAway(window, std::move(putAway));
+}
+
+void letPointerThrough(QWidget *backdrop)
+{
+    if (!underWeston())
         return;
-    static StateWatch watch;
-    static const bool installed = (qGuiApp->installNativeEventFilter(&watch), true);
-    Q_UNUSED(installed);
-    watch.add(window, std::move(hidden));
+    // Qt gives the window itself an empty input shape; its frame comes later.
+    backdrop->setWindowFlags(backdrop->windowFlags() | Qt::WindowTransparentForInput);
+    Watch::instance().framesTakeNoPointer(backdrop);
 }
 
 } // namespace forms::x11

@@ -33,16 +33,25 @@ std::optional<Screen> primaryScreen();
 // at the corner of the window it belongs to.
 Qt::WindowType frontWindowType();
 
+// Under weston's X11 window manager, lets the pointer through `backdrop`
+// and through the frame the window manager puts round it, to the window in
+// front; elsewhere does nothing. That window manager stacks the X windows in
+// the order it activated them and never activates a utility window, so the
+// X server would give every click on the window to the backdrop's frame,
+// which stands above it there. Called before the backdrop is shown.
+void letPointerThrough(QWidget *backdrop);
+
 // Adds the states that keep a window out of task bars and pagers to the
 // window before it is mapped.
 void skipTaskbarAndPager(QWidget *window);
 
-// Asks the window manager to unshade and unhide the window and to activate
-// it, as a pager asks, which every window manager grants.
+// Asks the window manager to unshade, unhide and unmaximize the window and
+// to activate it, as a pager asks, which every window manager grants.
 void restoreAndActivate(QWidget *window);
 
-// Calls `hidden` soon after the window manager shades `window` or hides it
-// (minimized, iconified), however it was asked to.
-void whenHiddenOrShaded(QWidget *window, std::function<void()> hidden);
+// Calls `putAway` soon after the window manager shades `window`, hides it
+// (minimized, iconified) or maximizes it, however it was asked to: weston
+// maximizes even a window of fixed size.
+void whenPutAway(QWidget *window, std::function<void()> putAway);
 
 } // namespace forms::x11

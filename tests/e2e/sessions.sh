@@ -110,12 +110,16 @@ not_black_on_screen() {
 # compositor shows a window: the pointer, moved over the middle of the
 # screen, tells. XWayland puts it at the window's place plus the point on the
 # window. Weston moves no window of its own accord, so it is asked once.
+# Weston's X11 back end moves its pointer by how far the X pointer moved, so
+# the two drift apart when weston's stops at an edge; in two opposite
+# corners they meet again.
 place_on_screen() {
   [ "$SESSION" = weston ] || return 0
   if [ "${PLACED:-}" != "$WID" ]; then
     local size cx cy
     size=$(xdotool getdisplaygeometry)
     cx=$((${size% *} / 2)) cy=$((${size#* } / 2))
+    pointer mousemove 0 0 sleep 0.2 mousemove $((2 * cx - 1)) $((2 * cy - 1)) sleep 0.2
     pointer mousemove "$cx" "$cy"
     wait_for "the pointer on the window" pointer_on "$WID"
     SHIFT=($((cx - PX)) $((cy - PY))) PLACED=$WID
