@@ -255,7 +255,10 @@ public:
         m_putAway.push_back({window, std::move(putAway)});
     }
 
-    void framesTakeNoPointer(QWidget *window) { m_passing.push_back(window); }
+    // Once framed, the window and its frame take no pointer. Qt's flag for
+    // it is not used: Qt would also keep the keys from the window, which is
+    // where that window manager sends them.
+    void framedTakeNoPointer(QWidget *window) { m_passing.push_back(window); }
 
     bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
     {
@@ -290,8 +293,10 @@ private:
     {
         for (const QPointer<QWidget> &window : m_passing) {
             if (window && window->internalWinId() == notify->window &&
-                notify->parent != rootWindow(c))
+                notify->parent != rootWindow(c)) {
+                takeNoPointer(c, notify->window);
                 takeNoPointer(c, notify->parent);
+            }
         }
     }
 
@@ -358,9 +363,7 @@ void letPointerThrough(QWidget *backdrop)
 {
     if (!underWeston())
         return;
-    // Qt gives the window itself an empty input shape; its frame comes later.
-    backdrop->setWindowFlags(backdrop->windowFlags() | Qt::WindowTransparentForInput);
-    Watch::instance().framesTakeNoPointer(backdrop);
+    Watch::instance().framedTakeNoPointer(backdrop);
 }
 
 } // namespace forms::x11

@@ -53,7 +53,13 @@ hold_out() {
   for attempt in minimize shaded hidden maximized; do
     case $attempt in
       minimize) xdotool windowminimize "$WID" ;;
-      maximized) wmctrl -i -r "$WID" -b add,maximized_vert,maximized_horz ;;
+      # Weston's frame offers no maximize for this window; its key for it
+      # maximizes the window it keeps active, which is the backdrop there.
+      maximized) if [ "$SESSION" = weston ]; then
+          pointer key super+shift+m
+        else
+          wmctrl -i -r "$WID" -b add,maximized_vert,maximized_horz
+        fi ;;
       *) wmctrl -i -r "$WID" -b add,$attempt ;;
     esac
     # It comes back by itself; if a window manager keeps it away, a click on
