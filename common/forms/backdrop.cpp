@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -163,6 +164,23 @@ void Backdrop::changeEvent(QEvent *event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         raiseFront();
     QWidget::changeEvent(event);
+}
+
+// Weston's maximize key acts on the backdrop, the window it keeps active,
+// and the window in front vanishes with it; shown afresh, it comes back.
+void Backdrop::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const bool covering = screen() && size() == screen()->geometry().size();
+    const bool lost = m_covered && !covering;
+    m_covered = covering;
+    if (lost && !m_lead && m_front && m_front->isVisible() && isVisible() &&
+        showAgainAfterBackdropResize())
+        QTimer::singleShot(0, m_front, [front = m_front] {
+            front->hide();
+            front->show();
+            bringToFront(front);
+        });
 }
 
 void Backdrop::showEvent(QShowEvent *event)

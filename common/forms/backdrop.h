@@ -39,6 +39,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
@@ -56,6 +57,7 @@ private:
     Backdrop *m_lead = nullptr;
     QPointer<QWidget> m_front;
     bool m_frontCentred = false;
+    bool m_covered = false;
     std::vector<std::unique_ptr<Backdrop>> m_others;
 };
 

@@ -83,6 +83,11 @@ void keepOutOfSwitchers(QWidget *backdrop)
     x11::skipTaskbarAndPager(backdrop);
 }
 
+bool showAgainAfterBackdropResize()
+{
+    return x11::frontLostWithBackdropSize();
+}
+
 void bringToFront(QWidget *window)
 {
     if (!window || !window->isVisible())

@@ -17,6 +17,11 @@ void letPointerThrough(QWidget *)
 {
 }
 
+bool frontLostWithBackdropSize()
+{
+    return false;
+}
+
 void skipTaskbarAndPager(QWidget *)
 {
 }

@@ -329,6 +329,11 @@ Qt::WindowType frontWindowType()
     return underWeston() ? Qt::Tool : Qt::Dialog;
 }
 
+bool frontLostWithBackdropSize()
+{
+    return underWeston();
+}
+
 void skipTaskbarAndPager(QWidget *window)
 {
     xcb_connection_t *c = appConnection();

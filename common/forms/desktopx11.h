@@ -41,6 +41,11 @@ Qt::WindowType frontWindowType();
 // which stands above it there. Called before the backdrop is shown.
 void letPointerThrough(QWidget *backdrop);
 
+// Whether the window in front disappears when the window manager changes the
+// size of its full-screen backdrop: weston's, whose maximize key acts on the
+// backdrop there and then hides the window; shown afresh, it comes back.
+bool frontLostWithBackdropSize();
+
 // Adds the states that keep a window out of task bars and pagers to the
 // window before it is mapped.
 void skipTaskbarAndPager(QWidget *window);

@@ -95,6 +95,7 @@ start_program() {
   shift
   (cd "$WORK" && exec env "$@" >"$WORK/$name.out" 2>&1) &
   APP_PID=$!
+  PLACED= # a new program's window may get the id of the last one's
   E2E_PIDS+=("$APP_PID")
 }
 
@@ -188,8 +189,11 @@ root_pixel() {
 SCALE=1
 at() { echo $((WX + SCALE * $1)) $((WY + SCALE * $2)); }
 
+# Weston draws the pointer into the screen, so there it leaves the window
+# after a click, for the screenshots that follow.
 click() {
   pointer mousemove $(at "$1" "$2") click 1
+  [ "${SESSION:-}" != weston ] || pointer mousemove 0 0
 }
 
 # drag X1 Y1 X2 Y2 [STEPS]: presses at the first point, moves in a straight
