@@ -152,8 +152,7 @@ Source readPdf(const QByteArray &bytes, const QString &fileName, int page, QSize
 
 } // namespace
 
-Source ReadSourceData(const QByteArray &bytes, const QString &fileName, int page,
-                      QSize drawingSize)
+Source ReadSourceData(const QByteArray &bytes, const QString &fileName, int page, QSize drawingSize)
 {
     if (bytes.isEmpty())
         fail(fileName, QStringLiteral("filen är tom"));

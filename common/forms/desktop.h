@@ -37,8 +37,8 @@ void makeBackdrop(QWidget *backdrop);
 // each time before it is shown, as a window manager forgets it on hiding.
 void keepOutOfSwitchers(QWidget *backdrop);
 
-// Whether `window` must be shown afresh once the window manager has changed
-// the size of the backdrop behind it, away from its screen's.
+// Whether the window in front must be shown afresh once the window manager
+// has changed the size of the backdrop behind it, away from its screen's.
 bool showAgainAfterBackdropResize();
 
 // Brings `window` back in front with the keyboard focus, whatever a window
