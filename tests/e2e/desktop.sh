@@ -47,7 +47,7 @@ expect_hints() {
 # hold_out NAME X Y RRGGBB: the window stays or comes back in front, at its
 # size, after each thing the child or a window manager may do to it.
 hold_out() {
-  local name=$1 point=("$2" "$3") colour=$4 attempt
+  local name=$1 point=("$2" "$3") colour=$4 attempt size="${WW}x$WH"
   click_backdrop
   expect_in_front "${point[@]}" "$colour" "$name: after clicks on the backdrop"
   for attempt in minimize shaded hidden maximized; do
@@ -64,14 +64,11 @@ hold_out() {
     esac
     # It comes back by itself; if a window manager keeps it away, a click on
     # the backdrop brings it.
-    E2E_TIMEOUT=3 wait_for_quietly root_pixel_is $(at "${point[@]}") "$colour" || click_backdrop
+    E2E_TIMEOUT=3 wait_for_quietly shown_in_front "${point[@]}" "$colour" || click_backdrop
     expect_in_front "${point[@]}" "$colour" "$name: after $attempt"
     [[ "$(window_state)" != *HIDDEN* && "$(window_state)" != *SHADED* ]] ||
       fail "$name: after $attempt the window is $(window_state)"
-    local size="${WW}x$WH"
-    window_place "$WID"
     [ "${WW}x$WH" = "$size" ] || fail "$name: after $attempt the window is ${WW}x$WH"
-    place_on_screen
   done
   pointer key alt+Tab
   expect_in_front "${point[@]}" "$colour" "$name: after Alt+Tab"

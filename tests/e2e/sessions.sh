@@ -109,26 +109,41 @@ not_black_on_screen() {
 # Under weston the X server of the programs does not know where the
 # compositor shows a window: the pointer, moved over the middle of the
 # screen, tells. XWayland puts it at the window's place plus the point on the
-# window. Weston moves no window of its own accord, so it is asked once.
-# Weston's X11 back end moves its pointer by how far the X pointer moved, so
-# the two drift apart when weston's stops at an edge; in two opposite
-# corners they meet again.
+# window. Weston moves no window of its own accord, so it is asked once for
+# each window; but it places a window again when the window is shown afresh,
+# and follow_window asks again.
 place_on_screen() {
   [ "$SESSION" = weston ] || return 0
-  if [ "${PLACED:-}" != "$WID" ]; then
-    local size cx cy
-    size=$(xdotool getdisplaygeometry)
-    cx=$((${size% *} / 2)) cy=$((${size#* } / 2))
-    pointer mousemove 0 0 sleep 0.2 mousemove $((2 * cx - 1)) $((2 * cy - 1)) sleep 0.2
-    pointer mousemove "$cx" "$cy"
-    wait_for "the pointer on the window" pointer_on "$WID"
-    SHIFT=($((cx - PX)) $((cy - PY))) PLACED=$WID
-  fi
+  [ "${PLACED:-}" = "$WID" ] || measure_place "$E2E_TIMEOUT" ||
+    fail "the pointer in the middle of the screen is not on the window"
   WX=$((WX + SHIFT[0])) WY=$((WY + SHIFT[1]))
 }
 
+# follow_window: WX, WY, WW and WH where the window is shown now; fails if
+# it is not to be found there.
+follow_window() {
+  window_place "$WID"
+  [ "$SESSION" = weston ] || return 0
+  measure_place 1 || return 1
+  WX=$((WX + SHIFT[0])) WY=$((WY + SHIFT[1]))
+}
+
+# measure_place SECONDS: SHIFT, from the window's place in X to its place on
+# the screen. Weston's X11 back end moves its pointer by how far the X
+# pointer moved, so the two drift apart when weston's stops at an edge; in
+# two opposite corners they meet again. The pointer stays on the window,
+# as weston draws it into screenshots of the backdrop.
+measure_place() {
+  local size cx cy
+  size=$(xdotool getdisplaygeometry)
+  cx=$((${size% *} / 2)) cy=$((${size#* } / 2))
+  pointer mousemove 0 0 sleep 0.2 mousemove $((2 * cx - 1)) $((2 * cy - 1)) sleep 0.2
+  pointer mousemove "$cx" "$cy"
+  E2E_TIMEOUT=$1 wait_for_quietly pointer_on "$WID" || return 1
+  SHIFT=($((cx - PX)) $((cy - PY))) PLACED=$WID
+}
+
 pointer_on() {
-  xdotool getmouselocation --shell >&2 2>/dev/null || true
   eval "$(xdotool getmouselocation --shell 2>/dev/null | sed 's/^/P/')"
   [ "${PWINDOW:-}" = "$1" ]
 }
@@ -207,11 +222,14 @@ has_focus() {
 }
 
 # expect_in_front X Y RRGGBB WHAT: the window shows its colour at the design
-# point, and has the keyboard.
+# point, wherever the window manager shows it now, and has the keyboard.
 expect_in_front() {
-  expect_pixel "$1" "$2" "$3" "$4: the window in front"
+  E2E_TIMEOUT=10 wait_for_quietly shown_in_front "$1" "$2" "$3" ||
+    fail "$4: the window in front: expected $3, the screen shows $(root_pixel $(at "$1" "$2"))"
   E2E_TIMEOUT=10 wait_for_quietly has_focus || fail "$4: the window has not the keyboard"
 }
+
+shown_in_front() { follow_window && root_pixel_is $(at "$1" "$2") "$3"; }
 
 # click_backdrop: the screen's corners, around any window.
 click_backdrop() {
