@@ -129,18 +129,26 @@ follow_window() {
 }
 
 # measure_place SECONDS: SHIFT, from the window's place in X to its place on
-# the screen. Weston's X11 back end moves its pointer by how far the X
-# pointer moved, so the two drift apart when weston's stops at an edge; in
-# two opposite corners they meet again. The pointer stays on the window,
-# as weston draws it into screenshots of the backdrop.
+# the screen. The pointer stays on the window, as weston draws it into
+# screenshots of the backdrop.
 measure_place() {
   local size cx cy
   size=$(xdotool getdisplaygeometry)
   cx=$((${size% *} / 2)) cy=$((${size#* } / 2))
-  pointer mousemove 0 0 sleep 0.2 mousemove $((2 * cx - 1)) $((2 * cy - 1)) sleep 0.2
-  pointer mousemove "$cx" "$cy"
+  pointer_to "$cx" "$cy"
   E2E_TIMEOUT=$1 wait_for_quietly pointer_on "$WID" || return 1
   SHIFT=($((cx - PX)) $((cy - PY))) PLACED=$WID
+}
+
+# pointer_to X Y: the pointer of the screen at that point. Weston's X11 back
+# end moves its pointer by how far the X pointer moved, so the two drift
+# apart when weston's stops at an edge; in two opposite corners they meet
+# again.
+pointer_to() {
+  local size
+  size=$(DISPLAY=${SCREEN_DISPLAY:-$DISPLAY} xdotool getdisplaygeometry)
+  pointer mousemove 0 0 sleep 0.2 mousemove $((${size% *} - 1)) $((${size#* } - 1)) sleep 0.2
+  pointer mousemove "$1" "$2"
 }
 
 pointer_on() {
