@@ -22,7 +22,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   desktop-file-utils dpkg-dev
   openbox tint2 xfwm4 xfce4-panel mutter wmctrl dbus-daemon
-  weston xwayland qt6-wayland
+  weston xwayland qt6-wayland xserver-xorg-core xserver-xorg-video-dummy xcvt
 )
 if "$bench"; then
   packages+=(libopencv-dev)

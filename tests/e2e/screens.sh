@@ -12,29 +12,45 @@ source "$E2E_DIR/sessions.sh"
 desktop=$1
 zedoconf=$(readlink -f "$2") zedo=$(readlink -f "$3")
 
-# Xvfb grows no screen beyond the size it started with.
+# xfwm4 and its panel take monitors from RandR outputs only, and Xvfb has
+# one; there the screen is the X.Org server's with outputs (sessions.sh).
+[ "$desktop" != xfwm4 ] || X_SERVER=outputs
+# No screen grows beyond the size it started with.
 start_session "$desktop" 3840x1080
 cp "$E2E_DIR"/../../examples/*.bmp "$WORK/"
 
-# screen_mode WIDTHxHEIGHT: the whole screen takes that size; Xvfb takes any
-# mode added to its one output.
+# screen_mode WIDTHxHEIGHT: the whole screen takes that size, on one
+# output; Xvfb takes any mode added to its one output.
 screen_mode() {
-  if ! xrandr | grep -q "^ *$1 "; then
-    xrandr --newmode "$1" 0 "${1%x*}" 0 0 0 "${1#*x}" 0 0 0
-    xrandr --addmode screen "$1"
+  if [ "$X_SERVER" = outputs ]; then
+    output_modes DUMMY0 "$1"
+    xrandr --output DUMMY1 --off --output DUMMY0 --mode "$1" --pos 0x0 --primary
+  else
+    if ! xrandr | grep -q "^ *$1 "; then
+      xrandr --newmode "$1" 0 "${1%x*}" 0 0 0 "${1#*x}" 0 0 0
+      xrandr --addmode screen "$1"
+    fi
+    xrandr --output screen --mode "$1"
   fi
-  xrandr --output screen --mode "$1"
   note "the screen is $1"
 }
 
-# split_screen: two monitors side by side, the primary one on the right. The
-# output belongs to that one, so the output's own monitor gives way.
+# split_screen: two monitors side by side, the primary one on the right:
+# two outputs, or on Xvfb two monitors made of its one output, which belongs
+# to the right one, so the output's own monitor gives way.
 split_screen() {
   local width height half
   read -r width height <<<"$(xdotool getdisplaygeometry)"
   half=$((width / 2))
-  xrandr --setmonitor '*right' "$(monitor_geometry $half "$height" $half)" screen >/dev/null
-  xrandr --setmonitor left "$(monitor_geometry $half "$height" 0)" none
+  if [ "$X_SERVER" = outputs ]; then
+    output_modes DUMMY0 "${half}x$height"
+    output_modes DUMMY1 "${half}x$height"
+    xrandr --output DUMMY0 --mode "${half}x$height" --pos "${half}x0" --primary \
+      --output DUMMY1 --mode "${half}x$height" --pos 0x0
+  else
+    xrandr --setmonitor '*right' "$(monitor_geometry $half "$height" $half)" screen >/dev/null
+    xrandr --setmonitor left "$(monitor_geometry $half "$height" 0)" none
+  fi
   note "two monitors: $(xrandr --listmonitors | tail -n +2 | tr -s ' ' | tr '\n' ';')"
 }
 
@@ -42,8 +58,12 @@ split_screen() {
 monitor_geometry() { echo "$1/$(($1 * 254 / 960))x$2/$(($2 * 254 / 960))+$3+0"; }
 
 join_screen() {
-  xrandr --delmonitor right
-  xrandr --delmonitor left
+  if [ "$X_SERVER" = outputs ]; then
+    screen_mode "$(xwininfo -root | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')"
+  else
+    xrandr --delmonitor right
+    xrandr --delmonitor left
+  fi
   note "one monitor again"
 }
 

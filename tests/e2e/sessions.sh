@@ -8,6 +8,7 @@
 # look at.
 
 SESSION=bare
+X_SERVER=xvfb # or outputs: see start_xorg_outputs
 FRAME=(0 0 0 0) # the frame around WID: left, right, top, bottom
 SHADOW=0        # how far a frame's shadow reaches beyond it
 
@@ -18,7 +19,11 @@ SHADOW=0        # how far a frame's shadow reaches beyond it
 # SCREEN_DISPLAY).
 start_session() {
   SESSION=$1
-  start_xvfb "${2:-1920x1080}"
+  if [ "$X_SERVER" = outputs ]; then
+    start_xorg_outputs "${2:-1920x1080}"
+  else
+    start_xvfb "${2:-1920x1080}"
+  fi
   case $SESSION in
     bare) ;;
     openbox)
@@ -46,6 +51,57 @@ start_session() {
     *) fail "no desktop $SESSION" ;;
   esac
   note "desktop $SESSION"
+}
+
+# start_xorg_outputs WIDTHxHEIGHT: instead of Xvfb, which has one RandR
+# output, the X.Org server with its dummy video driver, whose outputs DUMMY0,
+# DUMMY1, ... are switched on side by side as monitors are. It starts with
+# DUMMY0 alone at that size. It needs root; without, the test is skipped.
+start_xorg_outputs() {
+  local size=$1 dfile
+  [ "$(id -u)" = 0 ] || { echo "SKIP: the X.Org server with outputs needs root" >&2; exit 77; }
+  cat >"$WORK/xorg.conf" <<END
+Section "ServerFlags"
+  Option "AutoAddDevices" "false"
+  Option "DontVTSwitch" "true"
+EndSection
+Section "Device"
+  Identifier "dummy"
+  Driver "dummy"
+  VideoRam 256000
+EndSection
+Section "Screen"
+  Identifier "screen"
+  Device "dummy"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Virtual ${size%x*} ${size#*x}
+  EndSubSection
+EndSection
+END
+  dfile=$(mktemp "$WORK/display.XXXXXX")
+  /usr/lib/xorg/Xorg -displayfd 3 -config "$WORK/xorg.conf" -logfile "$WORK/xorg.log" \
+    -noreset -nolisten tcp -novtswitch -sharevts 3>"$dfile" >>"$WORK/xorg.out" 2>&1 &
+  E2E_PIDS+=($!)
+  wait_for "the X.Org server to choose a display" test -s "$dfile"
+  DISPLAY=":$(head -1 "$dfile")"
+  export DISPLAY
+  output_modes DUMMY0 "$size"
+  xrandr --output DUMMY0 --mode "$size" --pos 0x0 --primary
+  note "X.Org with outputs on $DISPLAY ($size)"
+}
+
+# output_modes OUTPUT WIDTHxHEIGHT...: the output can take those modes.
+output_modes() {
+  local output=$1 size
+  shift
+  for size; do
+    # shellcheck disable=SC2046 # the mode's timings, as words
+    xrandr | grep -q "^ *$size " ||
+      xrandr --newmode "$size" $(cvt "${size%x*}" "${size#*x}" | sed -n 's/^Modeline "[^"]*"//p')
+    xrandr --addmode "$output" "$size" 2>/dev/null || true
+  done
 }
 
 # start_helper NAME COMMAND [ARG...]: a program of the desktop, in the
