@@ -93,21 +93,14 @@ note "zedoconf on $desktop"
 start_program zedoconf "$zedoconf"
 open_window Hämta "${ZEDOCONF_SIZE[@]}" zedoconf
 hold_out zedoconf $(cell_corner 0) "${QB[12]}"
-click "${COUNT_UP[@]}"
-click "${COUNT_UP[@]}"
-expect_pixel $(cell_corner 4) "${QB[10]}" "cell 5 shown"
-click $(cell_centre 0)
-expect_pixel $(cell_corner 0) "${QB[13]}" "cell 1 after a click"
-click "${BRED[@]}"
+change_drawing_choices
 save_drawing_choices "on $desktop"
 
 note "zedo on $desktop"
-write_ini '"blomma.bmp"' 5 12 9 2 14 10 15 -1 -1 -1 -1 # the fill tool
+write_flower_ini
 start_program zedo "$zedo"
 open_window Krumelo "${ZEDO_SIZE[@]}" zedo
-click $(swatch 5 1) # light blue
-canvas_click 135 360
-expect_canvas_pixel 135 360 "${QB[9]}" "the pot filled"
+fill_pot
 hold_out zedo "${FACE[@]}" FFFF80
 click $(swatch 5 3) # yellow
 canvas_click 170 50

@@ -272,6 +272,26 @@ window_shot() {
 ini_lines() { printf '%s\r\n' "$@"; }
 write_ini() { ini_lines "$@" >"$WORK/zedo.ini"; }
 
+# change_drawing_choices: in zedoconf, from three colours to five, cell 1
+# changed to 13 by a click and the wide pen chosen, each seen on the screen.
+change_drawing_choices() {
+  click "${COUNT_UP[@]}"
+  click "${COUNT_UP[@]}"
+  expect_pixel $(cell_corner 4) "${QB[10]}" "cell 5 shown"
+  click $(cell_centre 0)
+  expect_pixel $(cell_corner 0) "${QB[13]}" "cell 1 after a click"
+  click "${BRED[@]}"
+}
+
+# The flower with five colours and the fill tool, for zedo; fill_pot fills
+# its pot light blue.
+write_flower_ini() { write_ini '"blomma.bmp"' 5 12 9 2 14 10 15 -1 -1 -1 -1; }
+fill_pot() {
+  click $(swatch 5 1)
+  canvas_click 135 360
+  expect_canvas_pixel 135 360 "${QB[9]}" "the pot filled"
+}
+
 # save_drawing_choices WHAT: in zedoconf, with five colours, cell 1 changed
 # to 13 and the wide pen chosen: Rita, Skriv ut shown, OK; it ends with
 # status 0 and zedo.ini holds those choices.

@@ -117,12 +117,10 @@ click "${BRED[@]}"
 save_drawing_choices "while the screens changed"
 
 note "zedo on a shrinking and growing screen on $desktop"
-write_ini '"blomma.bmp"' 5 12 9 2 14 10 15 -1 -1 -1 -1 # the fill tool
+write_flower_ini
 start_program zedo "$zedo"
 wait_window Krumelo $((2 * ZEDO_SIZE[0]))
-click $(swatch 5 1) # light blue
-canvas_click 135 360
-expect_canvas_pixel 135 360 "${QB[9]}" "the pot filled"
+fill_pot
 screen_mode 1280x1024
 expect_follows zedo "shrunk" $((CANVAS_X + 135)) $((CANVAS_Y + 360)) "${QB[9]}"
 screen_mode 3840x1080

@@ -61,21 +61,14 @@ note "zedoconf, natively"
 start_program zedoconf "${NATIVE[@]}" "$zedoconf"
 open_native zedoconf "${ZEDOCONF_SIZE[@]}"
 expect_pixel $(cell_corner 0) "${QB[12]}" "cell 1 at the start"
-click "${COUNT_UP[@]}"
-click "${COUNT_UP[@]}"
-expect_pixel $(cell_corner 4) "${QB[10]}" "cell 5 shown"
-click $(cell_centre 0)
-expect_pixel $(cell_corner 0) "${QB[13]}" "cell 1 after a click"
-click "${BRED[@]}"
+change_drawing_choices
 save_drawing_choices "natively"
 
 note "zedo, natively"
-write_ini '"blomma.bmp"' 5 12 9 2 14 10 15 -1 -1 -1 -1 # the fill tool
+write_flower_ini
 start_program zedo "${NATIVE[@]}" "$zedo"
 open_native zedo "${ZEDO_SIZE[@]}"
-click $(swatch 5 1) # light blue
-canvas_click 135 360
-expect_canvas_pixel 135 360 "${QB[9]}" "the pot filled"
+fill_pot
 click_backdrop_corner() {
   pointer_to $((SCREEN_SIZE[0] - 3)) $((SCREEN_SIZE[1] - 3))
   pointer click 1
