@@ -34,16 +34,21 @@ native_window() {
   [ "$w" -ge "$width" ] && [ $((h - height - border)) -ge 0 ] || return 1
   WX=$((x + border)) WY=$((PANEL + y + h - height - border))
   MINIMIZE=($((x + w - 70)) $((PANEL + y + 15))) # the third button from the right
-  not_black $(at 4 4)
+  [ "$(pixel "$WORK/native.png" $(at 4 4))" != 000000 ]
 }
 
 # open_native NAME SIZE...: waits for the program's window.
 open_native() {
-  SCALE=1
   E2E_TIMEOUT=30 wait_for_quietly native_window "$2" "$3" ||
     fail "$1: no window of ${2}x$3 on the screen"
   note "$1's window at $WX,$WY"
   keep_shot "$WORK/native.png" "native-$1"
+}
+
+# click_backdrop_corner: the bottom-right corner, clear of weston's panel.
+click_backdrop_corner() {
+  pointer_to $((SCREEN_SIZE[0] - 3)) $((SCREEN_SIZE[1] - 3))
+  pointer click 1
 }
 
 # The programs as a user starts them natively. In the sanitizer build, what
@@ -69,10 +74,6 @@ write_flower_ini
 start_program zedo "${NATIVE[@]}" "$zedo"
 open_native zedo "${ZEDO_SIZE[@]}"
 fill_pot
-click_backdrop_corner() {
-  pointer_to $((SCREEN_SIZE[0] - 3)) $((SCREEN_SIZE[1] - 3))
-  pointer click 1
-}
 click_backdrop_corner
 click $(swatch 5 3) # yellow
 canvas_click 170 50
