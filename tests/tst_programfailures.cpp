@@ -68,8 +68,11 @@ private slots:
     void initTestCase()
     {
         // The server picks a free display and writes its number when ready.
-        m_xvfb.start(QStringLiteral("Xvfb"),
-                     {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        // Without -noreset it would start afresh whenever its last client
+        // leaves, and the next program, starting just then, would find no
+        // display.
+        m_xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-noreset", "-screen", "0",
+                                              "1280x1024x24", "-nolisten", "tcp"});
         QVERIFY2(m_xvfb.waitForStarted(Deadline), "Xvfb does not start");
         const QDeadlineTimer deadline(Deadline);
         while (!m_xvfb.canReadLine() && m_xvfb.waitForReadyRead(int(deadline.remainingTime())))
