@@ -27,5 +27,5 @@ int main(int argc, char *argv[])
     }
     // The backdrop is already up, so the main window opens on top of it.
     form1->show();
-    return QApplication::exec();
+    return forms::leaveDesktop(QApplication::exec());
 }

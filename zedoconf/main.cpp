@@ -25,5 +25,5 @@ int main(int argc, char *argv[])
         return 1;
     }
     form.show();
-    return app.exec();
+    return forms::leaveDesktop(app.exec());
 }

@@ -1,4 +1,5 @@
 #include "forms/design.h"
+#include "forms/desktop.h"
 #include "forms/swedishtexts.h"
 #include "zedoimport/commandline.h"
 #include "zedoimport/form1.h"
@@ -28,5 +29,5 @@ int main(int argc, char *argv[])
     zedoimport::Form1 form;
     form.show();
     form.Form_Load();
-    return QApplication::exec();
+    return forms::leaveDesktop(QApplication::exec());
 }

@@ -3,8 +3,12 @@
 #include "core/windowscale.h"
 #include "forms/desktopx11.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace forms {
 
@@ -86,6 +90,15 @@ void keepOutOfSwitchers(QWidget *backdrop)
 bool showAgainAfterBackdropResize()
 {
     return x11::frontLostWithBackdropSize();
+}
+
+int leaveDesktop(int status)
+{
+    if (QGuiApplication::platformName() == u"wayland") {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
 
 void bringToFront(QWidget *window)

@@ -41,6 +41,13 @@ void keepOutOfSwitchers(QWidget *backdrop);
 // has changed the size of the backdrop behind it, away from its screen's.
 bool showAgainAfterBackdropResize();
 
+// What main() returns once the event loop has ended with `status`. On Qt's
+// Wayland platform the application object can hang on its way out (Qt 6.4
+// waits there for its event thread, which may wait for a read that never
+// comes), so there the process ends here with `status`; by then every window
+// is gone and every file the program wrote is closed.
+int leaveDesktop(int status);
+
 // Brings `window` back in front with the keyboard focus, whatever a window
 // manager did to it: minimized, shaded, hidden or put below another window.
 void bringToFront(QWidget *window);
