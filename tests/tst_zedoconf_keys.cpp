@@ -41,10 +41,12 @@ private slots:
         editor.addPicture(QStringLiteral("a.bmp"));
         QVERIFY(editor.start() && editor.activate());
         zedoconf::Form2 &f = editor.form();
-        // Of the option buttons of a group only the set one is a stop.
-        const QList<QWidget *> stops = {f.File1,        f.VScroll1,   f.Check3D1,   f.Check3D2,
-                                        f.Check3D3,     f.Command3D1, f.Command3D2, f.Option3D1[0],
-                                        f.Option3D2[1], f.File1};
+        // Of the option buttons of a group only the set one is a stop, and
+        // only the colour cells shown are.
+        const QList<QWidget *> stops = {
+            f.File1,      f.VScroll1,   f.Panel3D4[0],  f.Panel3D4[1],  f.Panel3D4[2], f.Check3D1,
+            f.Check3D2,   f.Check3D3,   f.Command3D1,   f.Command3D2,   f.Option3D1[0],
+            f.Option3D2[1], f.File1};
         QList<QWidget *> visited{QApplication::focusWidget()};
         for (qsizetype i = 1; i < stops.size(); ++i) {
             editor.run({"tab"});
@@ -62,8 +64,8 @@ private slots:
         QTest::addColumn<int>("tool");  // the set option of "Måla eller rita"
         QTest::addColumn<int>("width"); // the pen width
         QTest::addColumn<bool>("quit"); // "Sluta" ticked
-        const QStringList toTool(7, "tab");
-        const QStringList toPen(8, "tab");
+        const QStringList toTool(10, "tab");
+        const QStringList toPen(11, "tab");
         QTest::newRow("Down on Måla sets Rita")
             << toTool + QStringList{"press Down"} << 1 << 10 << true;
         QTest::newRow("Down on Mellan sets Bred")
@@ -71,7 +73,7 @@ private slots:
         QTest::newRow("Up on Mellan sets Smal")
             << toPen + QStringList{"press Up"} << 0 << 5 << true;
         QTest::newRow("Space unticks Sluta")
-            << QStringList{"tab", "tab", "press Space"} << 0 << 10 << false;
+            << QStringList(5, "tab") + QStringList{"press Space"} << 0 << 10 << false;
         QTest::newRow("Tab comes back to Bred, Up sets Mellan")
             << QStringList{"pen 2", "box 1", "tab", "tab", "tab", "tab", "tab", "tab", "press Up"}
             << 0 << 10 << false;

@@ -59,7 +59,7 @@ private slots:
             << QStringList() << QList<Qt::Key>{Qt::Key_Tab, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down};
         QTest::newRow("zedoconf with the focus on OK")
             << QStringList()
-            << QList<Qt::Key>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab};
+            << QList<Qt::Key>(8, Qt::Key_Tab);
     }
 
     void settingsWindowLooks()

@@ -69,6 +69,8 @@ void Form1::buildPalette()
     place(Picture2, 240, 360, 2415, 6135);
     Picture2->setBackColor(QColor(forms::colors::lightGrey));
     Picture2->setScaleUnit(forms::PictureBox::ScaleUnit::Twip);
+    // A screen reader names each swatch by its colour.
+    Picture2->setAccessibleName(QStringLiteral("Färger"));
 
     // The design grid: two columns, five rows.
     for (int i = 0; i < int(Shape1.size()); ++i) {
@@ -99,6 +101,7 @@ void Form1::buildCanvas()
     Picture1->setDrawWidth(10);
     Picture1->setAutoRedraw(false);
     Picture1->setScaleUnit(forms::PictureBox::ScaleUnit::Pixel);
+    Picture1->setAccessibleName(QStringLiteral("Målarbilden"));
 }
 
 void Form1::buildButtons()

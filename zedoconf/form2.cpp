@@ -73,7 +73,17 @@ void Form2::SetDefaultColors()
 {
     CellColors = {12, 9, 2, 14, 10, 11, 4, 8, 15, 0};
     for (int i = 0; i <= 9; ++i)
-        Panel3D4[i]->setBackColor(cellColor(CellColors[i]));
+        PaintCell(i);
+}
+
+// The cell shows its colour, and a screen reader reads it with the caption,
+// "Färg 1, röd", and says it again whenever it changes.
+void Form2::PaintCell(int Index)
+{
+    forms::Panel3D *cell = Panel3D4[Index];
+    cell->setBackColor(cellColor(CellColors[Index]));
+    cell->setAccessibleName(QStringLiteral("%1, %2").arg(
+        cell->Caption(), core::colorName(core::QBColor(CellColors[Index]))));
 }
 
 // The name is shown first and the picture is loaded from what the name box
@@ -134,7 +144,7 @@ void Form2::Panel3D4_Click(int Index)
     CellColors[Index] += 1;
     if (CellColors[Index] > 15)
         CellColors[Index] = 0;
-    Panel3D4[Index]->setBackColor(cellColor(CellColors[Index]));
+    PaintCell(Index);
 }
 
 void Form2::Panel3D4_DblClick(int Index)

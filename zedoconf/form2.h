@@ -101,6 +101,7 @@ private:
     void connectHandlers();
 
     void SetDefaultColors();
+    void PaintCell(int Index);
     void ShowChosenPicture();
     void Form_Unload();
 

@@ -3,6 +3,7 @@
 
 #include "zedoconf/form2.h"
 
+#include "forms/accessible.h"
 #include "forms/checkbox3d.h"
 #include "forms/commandbutton3d.h"
 #include "forms/design.h"
@@ -31,8 +32,10 @@ forms::Panel3D *groupPanel(QWidget *window, int left, int top, int width, int he
 }
 
 // The group headings: bold, on the panel's colour, so only the text shows.
+// A screen reader names the group after its heading.
 forms::Label *heading(QWidget *panel, const QString &caption, Qt::Alignment alignment)
 {
+    panel->setAccessibleName(caption);
     auto *label = new forms::Label(panel);
     label->setCaption(caption);
     label->setFont(forms::designFont(SansSerif, 12, true));
@@ -119,10 +122,15 @@ void Form2::buildCountGroup()
     VScroll1->setLargeChange(1);
     VScroll1->setValue(3);
     forms::place(VScroll1, 1560, 600, 255, 735);
+    forms::nameAfterLabel(VScroll1, Label4[0]);
 }
 
+// Each cell is a button to the keyboard and to a screen reader, which reads
+// its caption and colour (PaintCell). Tab reaches it; a click does not give
+// it the focus, so the mouse leaves no mark on it.
 void Form2::buildCellGroup()
 {
+    Panel3D5->setAccessibleName(QStringLiteral("Färger"));
     for (int i = 0; i < int(Panel3D4.size()); ++i) {
         auto *cell = new forms::Panel3D(Panel3D5, i);
         cell->setCaption(QStringLiteral("Färg %1").arg(i + 1));
@@ -130,6 +138,7 @@ void Form2::buildCellGroup()
         cell->setFont(forms::designFont(SansSerif, 8.55, true));
         forms::place(cell, i % 2 == 0 ? 360 : 1320, 240 + 960 * (i / 2), 855, 855);
         cell->setVisible(i < 3);
+        cell->setFocusPolicy(Qt::TabFocus);
         Panel3D4[i] = cell;
     }
 }
@@ -145,14 +154,17 @@ void Form2::buildPictureGroup()
     // The box's own menu would offer to edit a name that only the list sets.
     Text1->setContextMenuPolicy(Qt::NoContextMenu);
     forms::place(Text1, 240, 600, 2415, 480);
+    Text1->setAccessibleName(Label4[1]->Caption());
 
     Image1 = new forms::ImageBox(Panel3D2);
     Image1->setSingleBorder(true);
     forms::place(Image1, 360, 1200, 2175, 2415);
+    Image1->setAccessibleName(QStringLiteral("Vald bild"));
 
     File1 = new forms::FileListBox(QStringLiteral("*.bmp"), Panel3D2);
     File1->setFont(forms::designFont(SansSerif, 13.5, false));
     forms::place(File1, 240, 3720, 2415, 2910);
+    forms::nameAfterLabel(File1, Label4[1]);
 }
 
 void Form2::buildToolGroup()
@@ -192,6 +204,7 @@ void Form2::buildPenGroup()
     Line1->setBorderColor(QColor(255, 0, 0));
     Line1->setBorderWidth(10);
     Line1->setPoints(2160, 1080, 2160, 1920);
+    Line1->setAccessibleName(QStringLiteral("Prov på pennan"));
 }
 
 // Every control in the design's tab order; the first that takes the focus is

@@ -2,6 +2,7 @@
 // font, colours and caption, in the order they are met.
 #include "zedoimport/form1.h"
 
+#include "forms/accessible.h"
 #include "forms/checkbox3d.h"
 #include "forms/commandbutton3d.h"
 #include "forms/design.h"
@@ -61,9 +62,11 @@ void Form1::buildPictures()
     Image1 = new forms::ImageBox(this);
     Image1->setSingleBorder(true);
     place(Image1, 240, 480, 5325, 6165);
+    forms::nameAfterLabel(Image1, Label1);
     Image2 = new forms::ImageBox(this);
     Image2->setSingleBorder(true);
     place(Image2, 5970, 480, 5325, 6165);
+    forms::nameAfterLabel(Image2, Label2);
 }
 
 void Form1::buildChoices()
@@ -77,6 +80,7 @@ void Form1::buildChoices()
     Spin1->setRange(1, 1);
     Spin1->setEnabled(false);
     place(Spin1, 3450, 6870, 1200, 480);
+    forms::nameAfterLabel(Spin1, Label3);
     Check3D1 = new forms::CheckBox3D(this);
     Check3D1->setCaption(QStringLiteral("Stäng små glipor"));
     Check3D1->setFont(forms::designFont(SansSerif, 12, true));
@@ -91,6 +95,7 @@ void Form1::buildSaving()
     Text1 = new QLineEdit(this);
     Text1->setFont(forms::designFont(SansSerif, 12, false));
     place(Text1, 6870, 6870, 2850, 480);
+    forms::nameAfterLabel(Text1, Label4);
     Command3D2 = command(this, QStringLiteral("Spara"));
     Command3D2->setEnabled(false);
     place(Command3D2, 9900, 6825, 1395, 600);

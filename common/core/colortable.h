@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRgb>
+#include <QString>
 
 namespace core {
 
@@ -13,6 +14,10 @@ inline constexpr int ColorIndexCount = 16;
 
 // The colour value of colour index 0..15. Any other index throws core::Error.
 ColorValue QBColor(int index);
+
+// The Swedish name of one of the sixteen colours, as a screen reader speaks
+// it ("röd"); empty for any other colour value.
+QString colorName(ColorValue value);
 
 // Conversions between a colour value and Qt's 0xAARRGGBB (opaque).
 constexpr QRgb toRgb(ColorValue value)

@@ -1,5 +1,6 @@
 #include "forms/imagebox.h"
 
+#include "forms/accessible.h"
 #include "forms/design.h"
 
 #include <QPainter>
@@ -9,6 +10,7 @@ namespace forms {
 ImageBox::ImageBox(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    describeControls();
 }
 
 void ImageBox::setPicture(const QImage &picture)

@@ -1,5 +1,6 @@
 #include "forms/line.h"
 
+#include "forms/accessible.h"
 #include "forms/design.h"
 
 #include <QPainter>
@@ -9,6 +10,7 @@ namespace forms {
 Line::Line(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    describeControls();
 }
 
 void Line::setPoints(int x1, int y1, int x2, int y2)

@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "core/pictureloader.h"
 #include "core/raster.h"
+#include "forms/accessible.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -69,6 +70,7 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     relayImages();
+    describeControls();
 }
 
 void PictureBox::setPicture(const QImage &picture)

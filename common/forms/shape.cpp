@@ -1,8 +1,10 @@
 #include "forms/shape.h"
 
 #include "core/raster.h"
+#include "forms/accessible.h"
 #include "forms/design.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace forms {
@@ -14,12 +16,16 @@ constexpr int BorderWidth = 3;
 Shape::Shape(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    describeControls();
 }
 
 void Shape::setFillColor(core::ColorValue value)
 {
     m_fillColor = value;
     update();
+    // A screen reader names the shape by its colour.
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
 }
 
 void Shape::setBorderColor(QColor color)

@@ -8,7 +8,8 @@ namespace forms {
 
 // A circle on its container: the diameter is the smaller side of its box, and
 // it is centred in the box. Solid fill, an outline three pixels wide, and
-// transparent outside. Presses go through to the container beneath.
+// transparent outside. Presses go through to the container beneath. A screen
+// reader names it by its fill colour.
 // Left, Top, Width and Height are twips of the container.
 class Shape : public QWidget
 {

@@ -1,5 +1,6 @@
 #include "forms/vscrollbar.h"
 
+#include "forms/accessible.h"
 #include "forms/design.h"
 
 #include <QKeyEvent>
@@ -14,6 +15,7 @@ VScrollBar::VScrollBar(QWidget *parent) : ScrollBar(Qt::Vertical, parent)
     setTracking(false);
     applyRange();
     connect(this, &QAbstractSlider::valueChanged, this, &VScrollBar::Change);
+    describeControls();
 }
 
 void VScrollBar::setMin(int min)

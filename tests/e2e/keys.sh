@@ -80,8 +80,9 @@ black=$(count_colour "$WORK/rita-caption.png" 000000 30)
 [ "$black" -lt 400 ] || fail "the caption of \"Rita\" is hidden: $black of 800 pixels black"
 
 note "zedoconf: Tab to \"OK\" and Space saves"
-# From "Rita": "Mellan", the file list, the count, the three boxes, "OK".
-xdotool key Tab Tab Tab Tab Tab Tab Tab space
+# From "Rita": "Mellan", the file list, the count, the five cells shown, the
+# three boxes, "OK".
+xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
 E2E_TIMEOUT=10 wait_exit "$APP_PID"
 [ "$EXIT_STATUS" = 0 ] || fail "\"OK\" by keyboard ended zedoconf with status $EXIT_STATUS"
 want=$(ini_lines '"ballonger.bmp"' 5 12 9 2 14 10 10 0 -1 0 0 | od -c)
