@@ -47,17 +47,28 @@ private slots:
         QTest::addColumn<QString>("value");
         zedo::Form1 &z = m_zedo->form();
         zedoconf::Form2 &e = m_editor->form();
-        QTest::newRow("palette box") << (QWidget *)z.Picture2 << QAccessible::Canvas << "Färger" << QString();
-        QTest::newRow("canvas") << (QWidget *)z.Picture1 << QAccessible::Canvas << "Målarbilden" << QString();
-        QTest::newRow("swatch") << (QWidget *)z.Shape1[1] << QAccessible::Graphic << "blå" << QString();
-        QTest::newRow("cell") << (QWidget *)e.Panel3D4[0] << QAccessible::Button << "Färg 1, röd" << QString();
-        QTest::newRow("count") << (QWidget *)e.VScroll1 << QAccessible::ScrollBar << "Antal färger" << "3";
-        QTest::newRow("file list") << (QWidget *)e.File1 << QAccessible::List << "Välj bild" << QString();
-        QTest::newRow("name box") << (QWidget *)e.Text1 << QAccessible::EditableText << "Välj bild" << "a.bmp";
-        QTest::newRow("group") << (QWidget *)e.Panel3D7 << QAccessible::Grouping << "Bredd på pennan" << QString();
-        QTest::newRow("page number") << (QWidget *)m_import.Spin1 << QAccessible::SpinBox << "Sida" << "1";
-        QTest::newRow("page name") << (QWidget *)m_import.Text1 << QAccessible::EditableText << "Namn" << QString();
-        QTest::newRow("page made") << (QWidget *)m_import.Image2 << QAccessible::Graphic << "Målarbilden, som barnet får den" << QString();
+        QTest::newRow("palette box")
+            << (QWidget *)z.Picture2 << QAccessible::Canvas << "Färger" << QString();
+        QTest::newRow("canvas") << (QWidget *)z.Picture1 << QAccessible::Canvas << "Målarbilden"
+                                << QString();
+        QTest::newRow("swatch") << (QWidget *)z.Shape1[1] << QAccessible::Graphic << "blå"
+                                << QString();
+        QTest::newRow("cell") << (QWidget *)e.Panel3D4[0] << QAccessible::Button << "Färg 1, röd"
+                              << QString();
+        QTest::newRow("count") << (QWidget *)e.VScroll1 << QAccessible::ScrollBar << "Antal färger"
+                               << "3";
+        QTest::newRow("file list")
+            << (QWidget *)e.File1 << QAccessible::List << "Välj bild" << QString();
+        QTest::newRow("name box") << (QWidget *)e.Text1 << QAccessible::EditableText << "Välj bild"
+                                  << "a.bmp";
+        QTest::newRow("group") << (QWidget *)e.Panel3D7 << QAccessible::Grouping
+                               << "Bredd på pennan" << QString();
+        QTest::newRow("page number") << (QWidget *)m_import.Spin1 << QAccessible::SpinBox << "Sida"
+                                     << "1";
+        QTest::newRow("page name")
+            << (QWidget *)m_import.Text1 << QAccessible::EditableText << "Namn" << QString();
+        QTest::newRow("page made") << (QWidget *)m_import.Image2 << QAccessible::Graphic
+                                   << "Målarbilden, som barnet får den" << QString();
     }
 
     void controlsAreDescribed()

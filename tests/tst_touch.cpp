@@ -137,9 +137,9 @@ private slots:
                            "2 release swatch 2", "1 release canvas 60 40"}
             << Device::Finger;
         QTest::newRow("palm resting and moving on the canvas")
-            << QStringList{"1 press canvas 30 40", "2 press canvas 200 300",
-                           "2 move canvas 210 310", "1 move canvas 60 40",
-                           "1 release canvas 60 40", "2 move canvas 220 320",
+            << QStringList{"1 press canvas 30 40",    "2 press canvas 200 300",
+                           "2 move canvas 210 310",   "1 move canvas 60 40",
+                           "1 release canvas 60 40",  "2 move canvas 220 320",
                            "2 release canvas 220 320"}
             << Device::Finger;
         QTest::newRow("long press on the tool button")

@@ -43,10 +43,10 @@ private slots:
         zedoconf::Form2 &f = editor.form();
         // Of the option buttons of a group only the set one is a stop, and
         // only the colour cells shown are.
-        const QList<QWidget *> stops = {
-            f.File1,      f.VScroll1,   f.Panel3D4[0],  f.Panel3D4[1],  f.Panel3D4[2], f.Check3D1,
-            f.Check3D2,   f.Check3D3,   f.Command3D1,   f.Command3D2,   f.Option3D1[0],
-            f.Option3D2[1], f.File1};
+        const QList<QWidget *> stops = {f.File1,       f.VScroll1,   f.Panel3D4[0],  f.Panel3D4[1],
+                                        f.Panel3D4[2], f.Check3D1,   f.Check3D2,     f.Check3D3,
+                                        f.Command3D1,  f.Command3D2, f.Option3D1[0], f.Option3D2[1],
+                                        f.File1};
         QList<QWidget *> visited{QApplication::focusWidget()};
         for (qsizetype i = 1; i < stops.size(); ++i) {
             editor.run({"tab"});

@@ -58,8 +58,7 @@ private slots:
         QTest::newRow("zedoconf with the count set by keys")
             << QStringList() << QList<Qt::Key>{Qt::Key_Tab, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down};
         QTest::newRow("zedoconf with the focus on OK")
-            << QStringList()
-            << QList<Qt::Key>(8, Qt::Key_Tab);
+            << QStringList() << QList<Qt::Key>(8, Qt::Key_Tab);
     }
 
     void settingsWindowLooks()
