@@ -1,16 +1,13 @@
 // Fingers and a pen on both windows, delivered as the platform delivers them.
 // In the colouring window each gesture must end as the mouse doing the first
 // finger's part ends: more fingers or a palm add nothing.
-#include "core/colortable.h"
 #include "fixture/editorfixture.h"
 #include "fixture/zedofixture.h"
 #include "forms/commandbutton3d.h"
 #include "forms/filelistbox.h"
-#include "forms/panel3d.h"
 #include "forms/picturebox.h"
 #include "forms/shape.h"
 
-#include <QLineEdit>
 #include <QStyleHints>
 #include <QTest>
 #include <qpa/qwindowsysteminterface.h>
@@ -125,33 +122,17 @@ private slots:
     }
 
     // Qt makes a double click of two quick taps, as the list needs.
-    void editorByTouch_data()
+    void doubleTapOnANameSaves()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<int>("cellColour"); // of "Färg 1", 12 at start
-        QTest::addColumn<int>("ends");
-        QTest::newRow("tap on a cell") << QStringList{"1 press cell", "1 release cell"} << 13 << 0;
-        QTest::newRow("double tap on a name saves")
-            << QStringList{"1 press file", "1 release file", "1 press file", "1 release file"} << 12
-            << 1;
-    }
-
-    void editorByTouch()
-    {
-        QFETCH(QStringList, steps);
-        QFETCH(int, cellColour);
-        QFETCH(int, ends);
         fixture::EditorFixture editor;
         editor.addPicture(QStringLiteral("a.bmp"));
         QVERIFY(editor.start());
-        zedoconf::Form2 &f = editor.form();
-        play(steps, [&f](const QStringList &w) -> Where {
-            if (w[0] == u"cell")
-                return {f.Panel3D4[0], f.Panel3D4[0]->rect().center()};
-            return {f.File1->viewport(), f.File1->visualItemRect(f.File1->item(0)).center()};
-        });
-        QCOMPARE(f.Panel3D4[0]->BackColor().rgb(), core::toRgb(core::QBColor(cellColour)));
-        QCOMPARE(editor.ends, ends);
+        forms::FileListBox *list = editor.form().File1;
+        const Where name = {list->viewport(), list->visualItemRect(list->item(0)).center()};
+        play({"1 press", "1 release", "1 press", "1 release"},
+             [&](const QStringList &) { return name; });
+        QCOMPARE(editor.ends, 1);
+        QCOMPARE(editor.read(QStringLiteral("zedo.ini"))->left(7), QByteArray("\"a.bmp\""));
     }
 };
 
