@@ -49,12 +49,19 @@ private slots:
         QCOMPARE(core::toColorValue(qRgb(red, green, blue)), ColorValue(value));
     }
 
+    // Told by a screen reader, each has a name of its own; other colours none.
     void sixteenDifferentColours()
     {
         QSet<ColorValue> values;
-        for (int index = 0; index < core::ColorIndexCount; ++index)
+        QSet<QString> names;
+        for (int index = 0; index < core::ColorIndexCount; ++index) {
             values.insert(core::QBColor(index));
+            names.insert(core::colorName(core::QBColor(index)));
+        }
         QCOMPARE(values.size(), 16);
+        names.remove(QString());
+        QCOMPARE(names.size(), 16);
+        QCOMPARE(core::colorName(0x0A0B0C), QString());
     }
 
     void indexOutsideTheTableIsRefused_data()
