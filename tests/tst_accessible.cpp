@@ -28,12 +28,6 @@ private slots:
         QVERIFY(m_editor->start());
     }
 
-    void cleanupTestCase()
-    {
-        m_editor.reset();
-        m_zedo.reset();
-    }
-
     void controlsAreDescribed_data()
     {
         QTest::addColumn<QWidget *>("control");
@@ -88,6 +82,7 @@ private slots:
     }
 
 private:
+    // Made in this order, they end in the other, each folder left as found.
     std::unique_ptr<fixture::ZedoFixture> m_zedo;
     std::unique_ptr<fixture::EditorFixture> m_editor;
 };

@@ -38,12 +38,10 @@ void play(const QStringList &steps, const std::function<Where(const QStringList 
         if (w[1] == u"hold") {
             QTest::qWait(QGuiApplication::styleHints()->mousePressAndHoldInterval() + 200);
         } else if (w[0] == u"mouse") {
-            if (w[1] == u"press")
-                QTest::mousePress(widget, Qt::LeftButton, {}, at);
-            else if (release)
-                QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
-            else
-                QTest::mouseMove(widget, at);
+            const auto action = w[1] == u"press" ? QTest::MousePress
+                                : release        ? QTest::MouseRelease
+                                                 : QTest::MouseMove;
+            QTest::mouseEvent(action, widget, Qt::LeftButton, {}, at);
         } else if (w[0] == u"pen") {
             QWindowSystemInterface::handleTabletEvent(
                 window->windowHandle(), pen, widget->mapTo(window, at), widget->mapToGlobal(at),
