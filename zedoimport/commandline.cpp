@@ -27,9 +27,10 @@ void print(FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
-const QString Usage = QStringLiteral("Användning: zedoimport [--page N] FIL [NAMN.bmp]\n"
-                                     "Gör en målarbild av FIL (en bild eller en PDF-fil, sidan N) "
-                                     "och sparar den som NAMN.bmp i mappen du står i.");
+const QString Usage =
+    QStringLiteral("Användning: zedoimport [--page N] FIL [NAMN.bmp]\n"
+                   "Gör en målarbild av FIL (en bild eller en PDF-fil, sidan N) och sparar\n"
+                   "den som NAMN.bmp i mappen du står i.");
 
 const QString Options = QStringLiteral("Utan argument öppnas fönstret.\n\n"
                                        "  --page N    sidan N i en PDF-fil (annars den första)\n"
