@@ -11,7 +11,8 @@ namespace artwork {
 
 namespace {
 
-// Below this size a one-unit detail is under half a pixel: hard edges would drop or double it.
+// Below this size the design's lines are narrower than a pixel and a half, which hard edges
+// would drop in places and double in others.
 constexpr int SmoothBelow = 48;
 
 QPen outlinePen(qreal width, QColor colour = Qt::black)

@@ -56,10 +56,10 @@ inline constexpr std::array<int, 8> AppIconSizes = {16, 22, 24, 32, 48, 64, 128,
 // Where the icon of that name is, at a size or (size 0) scalable.
 inline QString appIconPath(const char *name, int size)
 {
-    return size == 0 ? QStringLiteral("resources/icons/hicolor/scalable/apps/%1.svg").arg(name)
-                     : QStringLiteral("resources/icons/hicolor/%1x%1/apps/%2.png")
-                           .arg(size)
-                           .arg(QString::fromUtf8(name));
+    const bool scalable = size == 0;
+    return QStringLiteral("resources/icons/hicolor/%1/apps/%2.%3")
+        .arg(scalable ? QStringLiteral("scalable") : QStringLiteral("%1x%1").arg(size),
+             QString::fromUtf8(name), scalable ? QStringLiteral("svg") : QStringLiteral("png"));
 }
 
 } // namespace artwork
