@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws Krumelo's own artwork into this checkout and checks it:
-#   resources/page.bmp palette.bmp printer.bmp pencil.ico stop.ico, resources/icons/ (64 and
-#   128 px PNG), examples/ (colouring pages and zedo.ini).
+#   resources/page.bmp palette.bmp printer.bmp pencil.ico stop.ico, resources/icons/hicolor/ (the
+#   desktop icons at eight sizes and scalable), examples/ (colouring pages and zedo.ini).
 # Builds scripts/artwork/ in the build folder given as $1 (default /tmp/build-artwork), runs
 # drawartwork to (re)write the files, then runs its check again on what is on disk.
 set -euo pipefail

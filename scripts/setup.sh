@@ -5,6 +5,8 @@
 # beside the border fill (see docs/PERFORMANCE.md); nothing else needs it.
 set -euo pipefail
 
+top=$(cd "$(dirname "$0")/.." && pwd)
+
 bench=false
 case "${1:-}" in
   --bench) bench=true ;;
@@ -12,15 +14,18 @@ case "${1:-}" in
   *) echo "usage: $0 [--bench]" >&2; exit 2 ;;
 esac
 
+# What building needs is listed once, as the Debian package's build
+# dependencies (debian/control); here are the tools that only the tests and
+# the developers use, beside it.
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev clang-format
-  qt6-base-dev qt6-base-private-dev qt6-translations-l10n
-  qt6-svg-dev libpoppler-qt6-dev pkg-config qt6-image-formats-plugins
-  libbenchmark-dev libx11-dev libxcb1-dev libxcb-randr0-dev libxcb-shape0-dev
+  ninja-build g++ clang libclang-rt-14-dev clang-format
+  qt6-base-private-dev
+  qt6-translations-l10n qt6-image-formats-plugins
+  libbenchmark-dev libx11-dev
   xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick
-  cups libcups2-dev printer-driver-cups-pdf poppler-utils
+  cups printer-driver-cups-pdf poppler-utils
   fonts-liberation2 fonts-dejavu-core
-  desktop-file-utils dpkg-dev
+  dpkg-dev fakeroot lintian appstream desktop-file-utils man-db
   openbox tint2 xfwm4 xfce4-panel mutter wmctrl dbus-daemon at-spi2-core python3-pyatspi
   weston xwayland qt6-wayland xserver-xorg-core xserver-xorg-video-dummy xcvt
 )
@@ -32,13 +37,19 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+build_deps_met=false
+if command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps "$top/debian/control" 2>/dev/null; then
+  build_deps_met=true
+fi
 
-if [ "${#missing[@]}" -gt 0 ]; then
+if [ "${#missing[@]}" -gt 0 ] || ! "$build_deps_met"; then
   if [ "$(id -u)" -ne 0 ]; then
-    echo "setup: missing packages (${missing[*]}); run this script as root" >&2
+    echo "setup: missing packages (${missing[*]:-none}; build dependencies met: $build_deps_met);" \
+      "run this script as root" >&2
     exit 1
   fi
   export DEBIAN_FRONTEND=noninteractive
   apt-get update
   apt-get -o DPkg::Lock::Timeout=900 install -y --no-install-recommends "${missing[@]}"
+  apt-get -o DPkg::Lock::Timeout=900 build-dep -y --no-install-recommends "$top"
 fi

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, builds Krumelo and runs every test: once
 # in a normal build, and once built with clang under AddressSanitizer and
-# UndefinedBehaviorSanitizer, where the fuzzers also run briefly.
+# UndefinedBehaviorSanitizer, where the fuzzers also run briefly. The normal
+# build's tests also build the Debian package as the README tells, check it
+# as a distribution does (lintian, appstreamcli, desktop-file-validate, man)
+# and install it (tests/install).
 # Usage: scripts/test.sh   (as root on a fresh machine)
 set -euo pipefail
 

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,6 +67,8 @@ private slots:
     void savesThePage();
     void failsAndWritesNothing_data();
     void failsAndWritesNothing();
+    void answersHelpAndVersion_data();
+    void answersHelpAndVersion();
 };
 
 void TstImportCommand::savesThePage_data()
@@ -148,6 +151,37 @@ void TstImportCommand::failsAndWritesNothing()
     QCOMPARE(run.out, QString());
     const QString expected = message.contains(u"%1") ? message.arg(folder.dir()) : message;
     QVERIFY2(run.err.startsWith(expected), qPrintable(run.err));
+    QVERIFY(before == badfiles::folderContents(folder.dir()));
+}
+
+void TstImportCommand::answersHelpAndVersion_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("answer");
+    const QString usage = QStringLiteral("^Användning: zedoimport \\[--page N\\] FIL.*--version");
+    const QString version = QStringLiteral("^zedoimport \\(Krumelo\\) \\d+\\.\\d+\\.\\d+\n$");
+    QTest::newRow("help") << QStringList{"--help"} << usage;
+    QTest::newRow("help before a file") << QStringList{"--help", "sida.png"} << usage;
+    QTest::newRow("version") << QStringList{"--version"} << version;
+    QTest::newRow("version after a page") << QStringList{"--page", "2", "--version"} << version;
+}
+
+// Asked for help or the version, it answers on standard output and does
+// nothing else.
+void TstImportCommand::answersHelpAndVersion()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, answer);
+    Folder folder;
+    folder.write(QStringLiteral("sida.png"), testpages::encoded(testpages::linePage(), "PNG"));
+    const auto before = badfiles::folderContents(folder.dir());
+    const Run run = folder.run(arguments);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    QVERIFY2(QRegularExpression(answer, QRegularExpression::DotMatchesEverythingOption)
+                 .match(run.out)
+                 .hasMatch(),
+             qPrintable(run.out));
     QVERIFY(before == badfiles::folderContents(folder.dir()));
 }
 

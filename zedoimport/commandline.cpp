@@ -27,6 +27,16 @@ void print(FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
+const QString Usage =
+    QStringLiteral("Användning: zedoimport [--page N] FIL [NAMN.bmp]\n"
+                   "Gör en målarbild av FIL (en bild eller en PDF-fil, sidan N) och sparar\n"
+                   "den som NAMN.bmp i mappen du står i.");
+
+const QString Options = QStringLiteral("Utan argument öppnas fönstret.\n\n"
+                                       "  --page N    sidan N i en PDF-fil (annars den första)\n"
+                                       "  --help      visa den här hjälpen\n"
+                                       "  --version   visa versionen");
+
 std::optional<Request> parse(QStringList arguments)
 {
     Request request;
@@ -49,11 +59,17 @@ std::optional<Request> parse(QStringList arguments)
 
 int RunCommandLine(const QStringList &arguments)
 {
+    if (arguments.contains(QStringLiteral("--help"))) {
+        print(stdout, Usage + QStringLiteral("\n\n") + Options);
+        return 0;
+    }
+    if (arguments.contains(QStringLiteral("--version"))) {
+        print(stdout, QStringLiteral("zedoimport (Krumelo) " KRUMELO_VERSION));
+        return 0;
+    }
     const std::optional<Request> request = parse(arguments);
     if (!request) {
-        print(stderr, QStringLiteral("Användning: zedoimport [--page N] FIL [NAMN.bmp]\n"
-                                     "Gör en målarbild av FIL (en bild eller en PDF-fil, sidan N) "
-                                     "och sparar den som NAMN.bmp i mappen du står i."));
+        print(stderr, Usage);
         return 2;
     }
     try {

@@ -1,23 +1,19 @@
 #include "appicons.h"
 
+#include <QBuffer>
+#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 #include <QtMath>
 
 namespace artwork {
 
 namespace {
 
-// A transparent ARGB image with a painter scaled so the design can use 64 x 64 units.
-QImage iconCanvas(int size, QPainter &painter)
-{
-    QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    painter.begin(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.scale(size / 64.0, size / 64.0);
-    return image;
-}
+// Below this size the design's lines are narrower than a pixel and a half, which hard edges
+// would drop in places and double in others.
+constexpr int SmoothBelow = 48;
 
 QPen outlinePen(qreal width, QColor colour = Qt::black)
 {
@@ -33,10 +29,8 @@ void drawTile(QPainter &p, QColor fill)
 
 } // namespace
 
-QImage drawZedoIcon(int size)
+void paintZedoIcon(QPainter &p)
 {
-    QPainter p;
-    QImage image = iconCanvas(size, p);
     drawTile(p, QColor(255, 255, 128));
 
     // A looping scribble (a prolate cycloid with two loops) ending at the crayon's point.
@@ -63,14 +57,10 @@ QImage drawZedoIcon(int size)
     p.drawRect(QRectF(8, -5, 16, 10));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(12, -5, 8, 10));
-    p.end();
-    return image;
 }
 
-QImage drawZedoconfIcon(int size)
+void paintZedoconfIcon(QPainter &p)
 {
-    QPainter p;
-    QImage image = iconCanvas(size, p);
     drawTile(p, QColor(192, 192, 192));
 
     // Four colour swatches like the colouring program's palette.
@@ -89,21 +79,17 @@ QImage drawZedoconfIcon(int size)
         p.setBrush(i == 0 ? QColor(255, 128, 0) : QColor(160, 0, 200));
         p.drawRect(QRectF(i == 0 ? 36 : 18, y - 6, 8, 12));
     }
-    p.end();
-    return image;
 }
 
-QImage drawZedoimportIcon(int size)
+void paintZedoimportIcon(QPainter &p)
 {
-    QPainter p;
-    QImage image = iconCanvas(size, p);
     drawTile(p, QColor(128, 200, 255));
 
     // A white page with a folded corner and a flower drawn in black lines.
     p.setPen(outlinePen(2));
     p.setBrush(Qt::white);
-    p.drawPolygon(QPolygonF({QPointF(14, 8), QPointF(40, 8), QPointF(50, 18), QPointF(50, 56),
-                             QPointF(14, 56)}));
+    p.drawPolygon(QPolygonF(
+        {QPointF(14, 8), QPointF(40, 8), QPointF(50, 18), QPointF(50, 56), QPointF(14, 56)}));
     p.drawPolyline(QPolygonF({QPointF(40, 8), QPointF(40, 18), QPointF(50, 18)}));
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 5; ++i) {
@@ -122,8 +108,34 @@ QImage drawZedoimportIcon(int size)
     p.setPen(outlinePen(3, Qt::white));
     p.drawLine(QPointF(48, 42), QPointF(48, 54));
     p.drawLine(QPointF(42, 48), QPointF(54, 48));
-    p.end();
+}
+
+QImage drawAppIcon(IconDesign design, int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, size < SmoothBelow);
+    painter.scale(size / 64.0, size / 64.0);
+    design(painter);
     return image;
+}
+
+QByteArray drawAppIconSvg(IconDesign design, const QString &title)
+{
+    QBuffer svg;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setTitle(title);
+    generator.setSize(QSize(64, 64));
+    generator.setViewBox(QRect(0, 0, 64, 64));
+    generator.setResolution(96);
+    QPainter painter(&generator);
+    // The document carries the painter's font: without an application's default, an invalid one.
+    painter.setFont(QFont(QStringLiteral("sans-serif"), 8));
+    design(painter);
+    painter.end();
+    return svg.data();
 }
 
 } // namespace artwork

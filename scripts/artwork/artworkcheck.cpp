@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QImage>
 #include <QList>
+#include <QPainter>
 #include <QPoint>
+#include <QSvgRenderer>
 
 #include <cstdio>
 
@@ -20,6 +22,8 @@ constexpr int SpeckArea = 12;
 // Closed areas at least this big are ones a child can aim at and fill.
 constexpr int FillableArea = 40;
 constexpr int MinFillableAreas = 6;
+// Percentage of the pixels of a PNG icon that its SVG may show otherwise, at its edges.
+constexpr int MaxScalableDifference = 3;
 
 QByteArray readAll(const QString &path)
 {
@@ -203,6 +207,33 @@ QString checkAppIcon(const QString &path, int size, Problems &problems)
     return QStringLiteral("PNG %1 x %1").arg(size);
 }
 
+// The scalable icon shows the drawing of the PNG icons: rendered at their size, its pixels
+// match theirs but along the edges, which it smooths.
+QString checkScalableIcon(const QString &path, const QString &pngPath, Problems &problems)
+{
+    QSvgRenderer svg(path);
+    expect(problems, svg.isValid() && svg.viewBoxF() == QRectF(0, 0, 64, 64),
+           QStringLiteral("not an SVG drawing of 64 x 64 units"));
+    const QImage png(pngPath, "PNG");
+    QImage rendered(png.size(), QImage::Format_ARGB32);
+    rendered.fill(Qt::transparent);
+    QPainter painter(&rendered);
+    svg.render(&painter);
+    painter.end();
+    int differing = 0;
+    for (int y = 0; y < png.height(); ++y) {
+        for (int x = 0; x < png.width(); ++x) {
+            const QRgb a = png.pixel(x, y), b = rendered.pixel(x, y);
+            differing += qAbs(qAlpha(a) - qAlpha(b)) > 128 || qAbs(qRed(a) - qRed(b)) > 128 ||
+                         qAbs(qGreen(a) - qGreen(b)) > 128 || qAbs(qBlue(a) - qBlue(b)) > 128;
+        }
+    }
+    const int percent = png.isNull() ? 100 : 100 * differing / (png.width() * png.height());
+    expect(problems, percent <= MaxScalableDifference,
+           QStringLiteral("%1 % of its pixels differ from %2").arg(percent).arg(pngPath));
+    return QStringLiteral("SVG, %1 % of its pixels off those of the PNG").arg(percent);
+}
+
 } // namespace
 
 int checkArtwork(const QString &root, const QStringList &pagePaths)
@@ -230,11 +261,14 @@ int checkArtwork(const QString &root, const QStringList &pagePaths)
            [](const QString &p, Problems &pr) { return checkButtonBitmap(p, QSize(35, 33), pr); });
     report(PencilIcon, checkIcon);
     report(StopIcon, checkIcon);
-    for (int size : AppIconSizes) {
-        for (const char *name : AppIconNames) {
-            report(QStringLiteral("%1/%2").arg(appIconFolder(size), name),
+    for (const AppIcon &icon : AppIcons) {
+        for (int size : AppIconSizes) {
+            report(appIconPath(icon.name, size),
                    [size](const QString &p, Problems &pr) { return checkAppIcon(p, size, pr); });
         }
+        const QString png = root + QLatin1Char('/') + appIconPath(icon.name, 256);
+        report(appIconPath(icon.name, 0),
+               [&png](const QString &p, Problems &pr) { return checkScalableIcon(p, png, pr); });
     }
     report(ExampleSettings, [](const QString &path, Problems &problems) {
         expect(problems, readAll(path) == QByteArray(ExampleSettingsBytes),

@@ -4,7 +4,6 @@
 //   drawartwork --check ROOT  only check the files already under ROOT
 //
 // The exit status is 0 only when every file passes its check.
-#include "appicons.h"
 #include "artworkcheck.h"
 #include "artworkfiles.h"
 #include "buttonpictures.h"
@@ -38,12 +37,12 @@ void writeAll(const QString &root)
     writeBmp24(at(PrinterButton), drawPrinterButton());
     writeIco4(at(PencilIcon), drawPencilIcon());
     writeIco4(at(StopIcon), drawStopIcon());
-    const std::array<QImage (*)(int), AppIconNames.size()> drawIcon = {
-        drawZedoIcon, drawZedoconfIcon, drawZedoimportIcon};
-    for (int size : AppIconSizes)
-        for (std::size_t i = 0; i < AppIconNames.size(); ++i)
-            writePng(at(QStringLiteral("%1/%2").arg(appIconFolder(size), AppIconNames[i])),
-                     drawIcon[i](size));
+    for (const AppIcon &icon : AppIcons) {
+        for (int size : AppIconSizes)
+            writePng(at(appIconPath(icon.name, size)), drawAppIcon(icon.design, size));
+        writeBytes(at(appIconPath(icon.name, 0)),
+                   drawAppIconSvg(icon.design, QString::fromUtf8(icon.title)));
+    }
     writeBytes(at(ExampleSettings), QByteArray(ExampleSettingsBytes));
 }
 

@@ -1,9 +1,11 @@
 // Where every generated file goes, relative to the repository root.
 #pragma once
 
+#include "appicons.h"
 #include "pages.h"
 
 #include <QImage>
+#include <QString>
 
 #include <array>
 
@@ -36,15 +38,28 @@ inline constexpr const char *ExampleSettings = "examples/zedo.ini";
 inline constexpr const char ExampleSettingsBytes[] =
     "\"ballonger.bmp\"\r\n5\r\n12\r\n9\r\n2\r\n14\r\n10\r\n15\r\n-1\r\n-1\r\n-1\r\n-1\r\n";
 
-// The desktop icons, written at 64 px under resources/icons/ and 128 px under .../128/.
-inline constexpr std::array<const char *, 3> AppIconNames = {
-    "krumelo-zedo.png", "krumelo-zedoconf.png", "krumelo-zedoimport.png"};
-inline constexpr std::array<int, 2> AppIconSizes = {64, 128};
-
-// Folder of an application icon of the given size.
-inline const char *appIconFolder(int size)
+// The desktop icons, laid out as in the icon theme, so they install as they are:
+// resources/icons/hicolor/SIZExSIZE/apps/NAME.png and .../scalable/apps/NAME.svg.
+struct AppIcon
 {
-    return size == 64 ? "resources/icons" : "resources/icons/128";
+    const char *name;
+    IconDesign design;
+    const char *title; // of the SVG document
+};
+inline constexpr std::array<AppIcon, 3> AppIcons = {{
+    {"krumelo-zedo", paintZedoIcon, "Krumelo"},
+    {"krumelo-zedoconf", paintZedoconfIcon, "Krumelo – inställningar"},
+    {"krumelo-zedoimport", paintZedoimportIcon, "Krumelo – ny målarbild"},
+}};
+inline constexpr std::array<int, 8> AppIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+
+// Where the icon of that name is, at a size or (size 0) scalable.
+inline QString appIconPath(const char *name, int size)
+{
+    const bool scalable = size == 0;
+    return QStringLiteral("resources/icons/hicolor/%1/apps/%2.%3")
+        .arg(scalable ? QStringLiteral("scalable") : QStringLiteral("%1x%1").arg(size),
+             QString::fromUtf8(name), scalable ? QStringLiteral("svg") : QStringLiteral("png"));
 }
 
 } // namespace artwork

@@ -1,38 +1,55 @@
 #!/usr/bin/env bash
 # shellcheck disable=SC2046 # design points are passed on as two words
-# `cmake --install` into a fresh prefix: the programs, the command of the menu
-# entries, valid menu entries with their icons, and the example pages. Then
-# what the menu entries run: each program opens in the user's Krumelo folder,
-# which gets the example pages, and the settings the adult saves there are
-# the ones the child's program reads.
-# Usage: installed_tree.sh BUILD_DIR
+# The Debian package installed: its dependencies are met on this machine, it
+# installs with dpkg into a root of its own, with the programs, the command
+# of the menu entries, the menu entries with their icons at every size and
+# the example pages. Then what the menu entries run: each program opens in
+# the user's Krumelo folder, which gets the example pages, and the settings
+# the adult saves there are the ones the child's program reads.
+# Usage: installed_package.sh PACKAGE_DIR   (where packaging/build-deb.sh built it)
 set -euo pipefail
 source "$(dirname "$0")/../e2e/lib.sh"
-build=$1
 source_dir=$(cd "$E2E_DIR/../.." && pwd)
-prefix=$WORK/prefix
+deb=$(ls "$1"/krumelo_*.deb)
 
-cmake --install "$build" --prefix "$prefix" >"$WORK/install.log"
+# apt only works out what it would install: the machine is left as it is.
+apt-get install --simulate "$deb" >"$WORK/apt.log" 2>&1 ||
+  fail "its dependencies cannot be met: $(cat "$WORK/apt.log")"
+# dpkg installs it into a root of its own, whose empty database knows none
+# of the dependencies that apt has just found.
+root=$WORK/root
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
+touch "$root/var/lib/dpkg/status"
+dpkg --root="$root" --force-depends --install "$deb" >"$WORK/dpkg.log" 2>&1 ||
+  fail "dpkg: $(cat "$WORK/dpkg.log")"
+prefix=$root/usr
 
-for program in zedo zedoconf zedoimport krumelo; do
-  [ -x "$prefix/bin/$program" ] || fail "bin/$program is not installed"
-done
+# One version throughout: the package's, the importer's, the software centre's.
+version=$(dpkg-deb -f "$deb" Version)
+[ "$("$prefix/bin/zedoimport" --version)" = "zedoimport (Krumelo) $version" ] ||
+  fail "zedoimport --version says $("$prefix/bin/zedoimport" --version), the package $version"
+grep -q "<release version=\"$version\"" "$prefix"/share/metainfo/*.metainfo.xml ||
+  fail "the software-centre description does not name release $version"
+
 apps=$prefix/share/applications
+declare -A entry=([zedo]=io.github.krumelo.krumelo [zedoconf]=krumelo-zedoconf
+  [zedoimport]=krumelo-zedoimport)
 declare -A command=([zedo]=zedo [zedoconf]=zedoconf [zedoimport]=import)
 for program in zedo zedoconf zedoimport; do
-  entry=$apps/krumelo-$program.desktop
-  [ -f "$entry" ] || fail "no menu entry for $program"
-  report=$(desktop-file-validate "$entry" 2>&1) || fail "invalid menu entry: $report"
-  ! grep -E 'error|warning' <<<"$report" || fail "menu entry $entry: $report"
-  grep -qx "Exec=krumelo ${command[$program]}" "$entry" || fail "$entry does not start $program"
-  for size in 64 128; do
+  desktop=$apps/${entry[$program]}.desktop
+  [ -f "$desktop" ] || fail "no menu entry for $program"
+  grep -qx "Exec=krumelo ${command[$program]}" "$desktop" || fail "$desktop does not start $program"
+  grep -qx "Icon=krumelo-$program" "$desktop" || fail "$desktop names another icon"
+  for size in 16 22 24 32 48 64 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x$size/apps/krumelo-$program.png
     [ "$(/usr/bin/identify -format '%wx%h' "$icon")" = "${size}x$size" ] ||
       fail "no $size px icon for $program"
   done
-  grep -qx "Icon=krumelo-$program" "$entry" || fail "$entry names another icon"
+  [ -f "$prefix/share/icons/hicolor/scalable/apps/krumelo-$program.svg" ] ||
+    fail "no scalable icon for $program"
 done
-grep -qx 'Name=Krumelo' "$apps/krumelo-zedo.desktop" || fail "the colouring program's name"
+grep -qx 'Name=Krumelo' "$apps/io.github.krumelo.krumelo.desktop" ||
+  fail "the colouring program's name"
 grep -qx 'Name=Krumelo – inställningar' "$apps/krumelo-zedoconf.desktop" ||
   fail "the settings editor's name"
 grep -qx 'Name=Krumelo – ny målarbild' "$apps/krumelo-zedoimport.desktop" ||
@@ -81,4 +98,4 @@ xdotool key Escape
 "$E2E_DIR/closewindow.py" "$WID"
 wait_exit "$APP_PID"
 [ "$EXIT_STATUS" = 0 ] || fail "zedoimport from the menu ended with status $EXIT_STATUS"
-note "the installed tree is complete"
+note "the installed package works from its menu entries"
