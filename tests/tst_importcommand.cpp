@@ -1,6 +1,7 @@
 // The importer run from the command line, as a process: what it prints, its
 // exit status, and what it leaves in the current folder.
 #include "core/page.h"
+#include "zedoimport/pagemaker.h"
 #include "core/pictureloader.h"
 
 #include "badfiles.h"
@@ -101,7 +102,7 @@ void TstImportCommand::savesThePage()
     QCOMPARE(page.size(), core::page::Size);
     QVERIFY(pagecheck::onlyBlackAndWhite(page));
     if (arguments.size() <= 2) {
-        const QImage expected = core::page::preparePage(QImage::fromData(jpeg));
+        const QImage expected = zedoimport::PreparePicture(QImage::fromData(jpeg)).page;
         QCOMPARE(page.convertToFormat(QImage::Format_RGB32),
                  expected.convertToFormat(QImage::Format_RGB32));
     }

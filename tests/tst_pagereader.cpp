@@ -1,5 +1,7 @@
 #include "zedoimport/pagereader.h"
 
+#include "zedoimport/pagemaker.h"
+
 #include "badfiles.h"
 #include "errormessage.h"
 #include "pagecheck.h"
@@ -107,7 +109,7 @@ QByteArray svgOf(qint64 side, bool viewBoxOnly)
 // original, so for them the lines are counted rather than followed.
 void checkPage(const QImage &picture, const QImage &original, bool sameRenderer)
 {
-    const QImage prepared = core::page::preparePage(picture);
+    const QImage prepared = zedoimport::PreparePicture(picture).page;
     QCOMPARE(prepared.size(), core::page::Size);
     QVERIFY(pagecheck::onlyBlackAndWhite(prepared));
     const pagecheck::Areas areas = pagecheck::compareAreas(original, prepared);
@@ -274,7 +276,7 @@ void TstPageReader::enormousDrawingsDrawnSmall()
     QVERIFY(resetPeakMemory());
     const qint64 before = memoryKb("VmHWM");
     const zedoimport::Source source = ReadSourceData(bytes, QStringLiteral("stor"), page);
-    const QImage prepared = core::page::preparePage(source.picture);
+    const QImage prepared = zedoimport::PreparePicture(source.picture).page;
     QVERIFY(source.picture.width() <= zedoimport::DrawingSize.width());
     QVERIFY(source.picture.height() <= zedoimport::DrawingSize.height());
     // The frame's inside and outside, and the margin outside a cut page.
@@ -300,7 +302,7 @@ void TstPageReader::cutShortFilesGiveAPageOrAMessage()
     QFETCH(QByteArray, bytes);
     try {
         const zedoimport::Source source = ReadSourceData(bytes, QStringLiteral("kort"));
-        QCOMPARE(core::page::preparePage(source.picture).size(), core::page::Size);
+        QCOMPARE(zedoimport::PreparePicture(source.picture).page.size(), core::page::Size);
     } catch (const core::Error &error) {
         QVERIFY2(error.message().contains(QStringLiteral("kort kan inte läsas: ")),
                  qPrintable(error.message()));

@@ -1,6 +1,7 @@
 #include "zedoimport/form1.h"
 
 #include "core/page.h"
+#include "zedoimport/pagemaker.h"
 #include "core/pictureloader.h"
 #include "forms/checkbox3d.h"
 #include "forms/commandbutton3d.h"
@@ -85,7 +86,7 @@ void TstZedoimportForm1::startsWithTheChooserAndShowsBothPages()
     QCOMPARE(bench.choices, 1);
     QCOMPARE(form.windowTitle(), QStringLiteral("Krumelo – ny målarbild"));
     const QImage picture = QImage::fromData(jpegPage());
-    QCOMPARE(rgb(form.Image2->Picture()), rgb(core::page::preparePage(picture)));
+    QCOMPARE(rgb(form.Image2->Picture()), rgb(zedoimport::PreparePicture(picture).page));
     QCOMPARE(form.Image1->Picture(), core::page::fitPreview(picture));
     QCOMPARE(form.Text1->text(), QStringLiteral("Katt på tur.bmp"));
     QVERIFY(form.Command3D2->isEnabled());
@@ -134,8 +135,8 @@ void TstZedoimportForm1::gapCheckBoxUpdatesThePage()
     QCOMPARE(bench.load(), std::nullopt);
     QVERIFY(bench.show());
     const QImage picture = QImage::fromData(rings);
-    const QImage closed = core::page::preparePage(picture);
-    const QImage open = core::page::preparePage(picture, {.closeGaps = false});
+    const QImage closed = zedoimport::PreparePicture(picture).page;
+    const QImage open = zedoimport::PreparePicture(picture, {.closeGaps = false}).page;
     QVERIFY(rgb(closed) != rgb(open));
     QCOMPARE(rgb(bench.form().page()), rgb(closed));
     QTest::mouseClick(bench.form().Check3D1, Qt::LeftButton);
@@ -158,12 +159,15 @@ void TstZedoimportForm1::pageNumberChoosesThePdfPage()
     QCOMPARE(form.Spin1->maximum(), 3);
     QCOMPARE(form.Spin1->value(), 1);
     form.Spin1->setValue(3);
-    const QImage third = core::page::preparePage(
-        zedoimport::ReadSourceData(pdf, QStringLiteral("sidor.pdf"), 3).picture);
+    const QImage third =
+        zedoimport::PreparePicture(
+            zedoimport::ReadSourceData(pdf, QStringLiteral("sidor.pdf"), 3).picture)
+            .page;
     QCOMPARE(rgb(form.page()), rgb(third));
     QVERIFY(rgb(third) !=
-            rgb(core::page::preparePage(
-                zedoimport::ReadSourceData(pdf, QStringLiteral("sidor.pdf"), 1).picture)));
+            rgb(zedoimport::PreparePicture(
+                    zedoimport::ReadSourceData(pdf, QStringLiteral("sidor.pdf"), 1).picture)
+                    .page));
     // Another file starts again at its first page.
     bench.write(QStringLiteral("sida.jpg"), jpegPage());
     form.OpenFile(bench.path(QStringLiteral("sida.jpg")));

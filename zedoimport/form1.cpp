@@ -6,6 +6,7 @@
 #include "forms/imagebox.h"
 #include "forms/label.h"
 #include "forms/runtime.h"
+#include "zedoimport/pagemaker.h"
 #include "zedoimport/pagewriter.h"
 
 #include <QDir>
@@ -102,7 +103,7 @@ void Form1::ShowSource(const Source &source)
 
 void Form1::ShowPage()
 {
-    m_page = core::page::preparePage(m_picture, {.closeGaps = Check3D1->Value()});
+    m_page = PreparePicture(m_picture, {.closeGaps = Check3D1->Value()}).page;
     Image2->setPicture(m_page);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "core/filekind.h"
+#include "zedoimport/pagemaker.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -187,7 +188,7 @@ Source ReadSource(const QString &fileName, int page)
 
 QImage PreparePage(const QString &fileName, int page, const core::page::Options &options)
 {
-    return core::page::preparePage(ReadSource(fileName, page).picture, options);
+    return PreparePicture(ReadSource(fileName, page).picture, options).page;
 }
 
 } // namespace zedoimport
