@@ -129,6 +129,7 @@ class TstPageReader : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { zedoimport::SetUpReading(); }
     void everyFormat_data();
     void everyFormat();
     void pdfPages();
@@ -159,6 +160,11 @@ void TstPageReader::everyFormat_data()
     QTest::newRow("GIF, 150 dpi") << gifOf(testpages::linePage(QSize(1240, 1754))) << true;
     QTest::newRow("SVG") << testpages::svgPage() << true;
     QTest::newRow("PDF") << testpages::pdfPage() << false;
+    // The finer setting of every home scanner: 35 million pixels, beyond
+    // Qt's own limit in memory.
+    const QImage a4at600 = testpages::linePage(QSize(4960, 7016));
+    QTest::newRow("PNG, 600 dpi") << testpages::encoded(a4at600, "PNG") << true;
+    QTest::newRow("JPEG, 600 dpi") << testpages::encoded(a4at600, "JPEG", 85) << true;
 }
 
 // Each picture against the same drawing made at the size it was read at.
@@ -171,6 +177,9 @@ void TstPageReader::everyFormat()
         errorMessageOf([&] { source = ReadSourceData(bytes, QStringLiteral("sida")); });
     QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
     QCOMPARE(source.pageCount, 1);
+    // A JPEG is decoded at the size the page needs, at most twice that.
+    if (bytes.startsWith("\xFF\xD8"))
+        QVERIFY(source.picture.height() < 2 * 4 * core::page::fittedRect(testpages::A4).height());
     checkPage(source.picture, testpages::linePage(source.picture.size()), sameRenderer);
 }
 

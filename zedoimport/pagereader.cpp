@@ -15,9 +15,49 @@
 
 #include <poppler-qt6.h>
 
+#include <cstdio>
+
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace zedoimport {
 
 namespace {
+
+bool quietDecoding = false;
+
+// libpng writes what it finds wrong in a damaged file straight to standard
+// error, past Qt's message handler. While a picture is decoded, that goes
+// nowhere: the adult is told the cause in Swedish.
+class QuietStandardError
+{
+public:
+    QuietStandardError()
+    {
+        if (!quietDecoding)
+            return;
+        std::fflush(stderr);
+        m_saved = dup(STDERR_FILENO);
+        const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (nowhere >= 0) {
+            dup2(nowhere, STDERR_FILENO);
+            close(nowhere);
+        }
+    }
+    ~QuietStandardError()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        dup2(m_saved, STDERR_FILENO);
+        close(m_saved);
+    }
+    QuietStandardError(const QuietStandardError &) = delete;
+    QuietStandardError &operator=(const QuietStandardError &) = delete;
+
+private:
+    int m_saved = -1;
+};
 
 [[noreturn]] void fail(const QString &fileName, const QString &cause)
 {
@@ -50,6 +90,27 @@ QSize fittedDrawing(QSizeF claimed, QSize room)
     return claimed.scaled(QSizeF(room), Qt::KeepAspectRatio).toSize().expandedTo({1, 1});
 }
 
+[[noreturn]] void tooLarge(const QString &fileName, QSize size)
+{
+    fail(fileName, QStringLiteral("bilden är för stor (%1 × %2 bildpunkter; högst %3 miljoner går)")
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(MaxPixels / 1'000'000));
+}
+
+// JPEG pictures are decoded straight to a half, a quarter or an eighth of
+// their size when that still gives the page all it needs, four times the
+// size the picture gets on the page: a photograph of twelve million pixels
+// is decoded as three.
+QSize decodedSize(QSize size)
+{
+    const QSize needed = core::page::fittedRect(size).size() * 4;
+    for (int shrink : {8, 4, 2})
+        if (size.width() / shrink >= needed.width() && size.height() / shrink >= needed.height())
+            return size / shrink;
+    return size;
+}
+
 QImage readRaster(const QByteArray &bytes, const QString &fileName, int page)
 {
     QByteArray data = bytes;
@@ -61,23 +122,26 @@ QImage readRaster(const QByteArray &bytes, const QString &fileName, int page)
     reader.setAutoTransform(true);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > MaxPixels)
-        fail(fileName, QStringLiteral("bilden är för stor (%1 × %2 bildpunkter; högst %3 "
-                                      "miljoner går)")
-                           .arg(size.width())
-                           .arg(size.height())
-                           .arg(MaxPixels / 1'000'000));
+        tooLarge(fileName, size);
     if (page != 1)
         fail(fileName, QStringLiteral("bara PDF-filer har fler sidor än en"));
+    if (size.isValid() && reader.format() == "jpeg")
+        reader.setScaledSize(decodedSize(size));
     QImage picture;
+    bool read = false;
+    {
+        const QuietStandardError quiet;
+        read = reader.read(&picture);
+    }
     // Some of Qt's readers report success with no picture for a damaged file.
-    if (!reader.read(&picture) || picture.isNull()) {
+    if (!read || picture.isNull()) {
         if (reader.error() == QImageReader::UnsupportedFormatError)
             fail(fileName, QStringLiteral("det är varken en bild eller en PDF-fil i ett format "
                                           "som går att läsa"));
-        fail(fileName, QStringLiteral("bilden är trasig (%1)").arg(reader.errorString()));
+        fail(fileName, QStringLiteral("bilden är trasig"));
     }
     if (qint64(picture.width()) * picture.height() > MaxPixels)
-        fail(fileName, QStringLiteral("bilden är för stor"));
+        tooLarge(fileName, picture.size());
     return picture;
 }
 
@@ -164,6 +228,12 @@ Source ReadSourceData(const QByteArray &bytes, const QString &fileName, int page
     if (isSvg(bytes))
         return {readSvg(bytes, fileName, page, drawingSize), 1};
     return {readRaster(bytes, fileName, page), 1};
+}
+
+void SetUpReading()
+{
+    QImageReader::setAllocationLimit(int(MaxPixels * 8 / (1024 * 1024)) + 1);
+    quietDecoding = true;
 }
 
 Source ReadSource(const QString &fileName, int page)

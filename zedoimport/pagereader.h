@@ -24,6 +24,14 @@ inline constexpr QSize DrawingSize(4 * 341, 4 * 397);
 // The longest a PDF page may take to draw.
 inline constexpr int MaxDrawingMilliseconds = 20'000;
 
+// Lets Qt's picture readers take every picture within MaxPixels, at up to
+// eight bytes a pixel (16 bits a channel): Qt's own limit of 128 MB would
+// refuse an A4 page scanned at 600 dots per inch. And keeps what the
+// decoders write to standard error about a damaged picture off the adult's
+// terminal. Both hold for the whole program; the importer sets them up as it
+// starts.
+void SetUpReading();
+
 // A picture read from a file; for a PDF file, the chosen page and the
 // number of pages.
 struct Source
