@@ -214,8 +214,10 @@ QImage photographedPage(QSize size)
     const qreal w = size.width();
     const qreal h = size.height();
     const QPolygonF corners = sheetCorners(size);
+    const QPolygonF flat({QPointF(0, 0), QPointF(sheet.width(), 0),
+                          QPointF(sheet.width(), sheet.height()), QPointF(0, sheet.height())});
     QTransform onTable;
-    QTransform::quadToQuad(QPolygonF(QRectF(sheet.rect())), corners, onTable);
+    QTransform::quadToQuad(flat, corners, onTable);
     QPainter p(&image);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setRenderHint(QPainter::Antialiasing);

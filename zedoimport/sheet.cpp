@@ -22,6 +22,10 @@ constexpr double WholePicture = 0.96;
 // How well the bright area fills the four-sided shape of its corners.
 constexpr double LeastFilled = 0.93;
 constexpr double MostFilled = 1.04;
+// The corners are taken this share of the way in towards the middle: found
+// in the small copy they may lie a little outside the sheet, and a sliver
+// of table along an edge would be ink there. A sheet has margins to spare.
+constexpr double Inset = 0.03;
 // Proportions this close to A4's are A4's.
 constexpr double NearA4 = 0.12;
 // Leaning less than this is left as it is, and only a clear finding counts.
@@ -153,10 +157,13 @@ std::optional<QPolygonF> findSheet(Pix *rgb)
     const double filled = pixels / signedArea(corners);
     if (!isConvex(corners) || filled < LeastFilled || filled > MostFilled)
         return std::nullopt;
+    const QPointF middle = (corners[0] + corners[1] + corners[2] + corners[3]) / 4;
     QPolygonF inPicture;
-    for (const QPointF &p : corners)
+    for (const QPointF &corner : corners) {
+        const QPointF p = corner + (middle - corner) * Inset;
         inPicture << QPointF(p.x() * width / pixGetWidth(small.get()),
                              p.y() * height / pixGetHeight(small.get()));
+    }
     return inPicture;
 }
 

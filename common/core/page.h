@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPolygonF>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -43,8 +44,10 @@ QRect fittedRect(QSize size);
 QImage fitToPage(const QImage &ink);
 
 // The picture itself, smoothly scaled into fittedRect on a white page, so
-// that it can be shown beside its prepared page, place for place.
-QImage fitPreview(const QImage &picture);
+// that it can be shown beside its prepared page, place for place; with
+// `outline` (in the picture's pixels), the outline of the sheet found in it
+// drawn over it.
+QImage fitPreview(const QImage &picture, const QPolygonF &outline = {});
 
 // Makes white every black piece (8-connected) of at most `maxSpeck` pixels:
 // dust and compression noise, too small to enclose an area anyone can fill.

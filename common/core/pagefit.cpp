@@ -106,7 +106,7 @@ QImage fitToPage(const QImage &ink)
     return page;
 }
 
-QImage fitPreview(const QImage &picture)
+QImage fitPreview(const QImage &picture, const QPolygonF &outline)
 {
     QImage preview(Size, QImage::Format_RGB32);
     preview.fill(Qt::white);
@@ -116,6 +116,15 @@ QImage fitPreview(const QImage &picture)
     QPainter painter(&preview);
     painter.drawImage(box,
                       picture.scaled(box.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    if (!outline.isEmpty()) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(box.topLeft());
+        painter.scale(qreal(box.width()) / picture.width(), qreal(box.height()) / picture.height());
+        // Two pixels wide on the screen, in a strong green that stands out
+        // on paper, tables and shadows alike.
+        painter.setPen(QPen(QColor(0, 200, 60), 2 * picture.width() / qreal(box.width())));
+        painter.drawPolygon(outline);
+    }
     return preview;
 }
 
