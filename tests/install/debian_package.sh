@@ -17,7 +17,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
 grep -q 'libqt6widgets6' <<<"$(field Depends)" || fail "no dependency on Qt: $(field Depends)"
 grep -q 'libqt6printsupport6' <<<"$(field Depends)" || fail "no dependency on Qt's printing"
-for package in libpoppler-qt6 libqt6svg6 qt6-image-formats-plugins; do
+for package in libpoppler-qt6 libqt6svg6 liblept5 qt6-image-formats-plugins; do
   grep -q "$package" <<<"$(field Depends)" || fail "no dependency on $package: $(field Depends)"
 done
 
