@@ -8,15 +8,16 @@ namespace zedoimport::ink {
 
 namespace {
 
-// A line is ink where it is darker than the paper beside it by more than
-// this share of the way to the darkest light near it, so that faint lines
-// and black ones keep their width (a pixel half covered by a line is ink);
-// and where it gives back less than this share of the light of
-// the paper, and at least this much less in all, so that grain is not ink.
+// A line is ink where three things hold. It is darker than the paper beside
+// it by at least this share of the way to the darkest light close by, so
+// that faint lines and black ones keep their width: a pixel about half
+// covered by a line is ink, and the middle of a line always is.
+constexpr int LineDepth = 37;
+constexpr int DarkestReach = 5;
+// It gives back less than this share of the light of the paper beside it,
+// and at least this much less in all, so that grain is not ink.
 constexpr int LineShare = 85;
 constexpr int LineDifference = 28;
-constexpr int DarkestReach = 5;
-constexpr int LineDepth = 37;
 // Black is ink wherever it is, even filling an area: below this share of
 // the paper's light, and hardly coloured. Navy, dark green and brown are
 // darker than this but strongly coloured; a mid grey is lighter.
@@ -25,9 +26,10 @@ constexpr int BlackColour = 48;
 // The paper beside a line is the brightest light near it, within a square
 // wider than the boldest line (this share of the picture's shorter side)...
 constexpr int LineReachPerMille = 20;
-// ... and the paper of the page is the brightest light within a quarter of
-// it, followed smoothly, so that the shadow of a binding or the falling light
-// of a photograph stays paper while a black area stays black.
+// ... and the paper of the page the brightest within a quarter of the
+// picture, looked for at an eighth of its size, so that the shadow of a
+// binding or the falling light of a photograph stays paper while a black
+// area stays black.
 constexpr int PaperReachShare = 4;
 constexpr int PaperReduction = 8;
 
@@ -53,11 +55,16 @@ int lineReach(Pix *light)
     return oddAtLeastOne(shorter * LineReachPerMille / 1000);
 }
 
-// The light of the paper over the page, at a fraction of the size.
-PixPtr paperOfPage(Pix *light, int &reduction)
+// How much smaller the paper of the page is looked for.
+int paperReduction(Pix *light)
 {
     const int shorter = std::min(pixGetWidth(light), pixGetHeight(light));
-    reduction = std::clamp(shorter / 16, 1, PaperReduction);
+    return std::clamp(shorter / 16, 1, PaperReduction);
+}
+
+// The light of the paper over the page, at 1 / `reduction` of the size.
+PixPtr paperOfPage(Pix *light, int reduction)
+{
     const PixPtr small = reduction > 1
                              ? own(pixScaleGrayMinMax(light, reduction, reduction, L_CHOOSE_MAX))
                              : own(pixCopy(nullptr, light));
@@ -67,6 +74,41 @@ PixPtr paperOfPage(Pix *light, int &reduction)
     // as it is, where smoothing would lift its dark end above it.
     return closed(small.get(), reach);
 }
+
+// What is known of the light around each pixel.
+struct Surroundings
+{
+    PixPtr light;       // the picture's light, its grain smoothed
+    PixPtr besideLines; // the paper beside any line
+    PixPtr darkest;     // the darkest light close by
+    int reduction;
+    PixPtr page; // the paper of the page, at 1 / reduction of the size
+
+    explicit Surroundings(Pix *picture)
+        // The mean of three by three takes the grain of paper and sensor.
+        : light(own(pixBlockconv(picture, 1, 1))),
+          besideLines(closed(light.get(), lineReach(light.get()))),
+          darkest(own(pixErodeGray(light.get(), DarkestReach, DarkestReach))),
+          reduction(paperReduction(light.get())), page(paperOfPage(light.get(), reduction))
+    {
+    }
+    bool isInk(int x, int y, int colour) const
+    {
+        const int here = at(light, x, y);
+        const int near = at(besideLines, x, y);
+        const int paper = greyAt(page.get(), x / reduction, y / reduction);
+        const bool line = 100 * (near - here) >= LineDepth * (near - at(darkest, x, y)) &&
+                          100 * here < LineShare * near && near - here >= LineDifference;
+        const bool black = 100 * here < BlackShare * paper && colour < BlackColour;
+        return line || black;
+    }
+
+private:
+    static int at(const PixPtr &pix, int x, int y)
+    {
+        return GET_DATA_BYTE(pixGetData(pix.get()) + y * pixGetWpl(pix.get()), x);
+    }
+};
 
 } // namespace
 
@@ -78,35 +120,17 @@ Channels channelsOf(Pix *rgb)
 
 PixPtr inkOf(const Channels &channels)
 {
-    // The mean of three by three takes the grain of paper and sensor.
-    const PixPtr light = own(pixBlockconv(channels.light.get(), 1, 1));
-    // The darkest light is looked for close by, so that the middle of a line
-    // is always ink: a line never breaks.
-    const PixPtr besideLines = closed(light.get(), lineReach(light.get()));
-    const PixPtr darkest = own(pixErodeGray(light.get(), DarkestReach, DarkestReach));
-    int reduction = 1;
-    const PixPtr page = paperOfPage(light.get(), reduction);
-    const int width = pixGetWidth(light.get());
-    const int height = pixGetHeight(light.get());
+    const Surroundings around(channels.light.get());
+    const int width = pixGetWidth(channels.light.get());
+    const int height = pixGetHeight(channels.light.get());
     PixPtr ink = own(pixCreate(width, height, 1));
-    const auto row = [](Pix *pix, int y) { return pixGetData(pix) + y * pixGetWpl(pix); };
     for (int y = 0; y < height; ++y) {
-        const l_uint32 *v = row(light.get(), y);
-        const l_uint32 *beside = row(besideLines.get(), y);
-        const l_uint32 *dark = row(darkest.get(), y);
-        const l_uint32 *colour = row(channels.colour.get(), y);
-        l_uint32 *to = row(ink.get(), y);
-        for (int x = 0; x < width; ++x) {
-            const int here = GET_DATA_BYTE(v, x);
-            const int near = GET_DATA_BYTE(beside, x);
-            const int paper = greyAt(page.get(), x / reduction, y / reduction);
-            const bool line = 100 * (near - here) >= LineDepth * (near - GET_DATA_BYTE(dark, x)) &&
-                              here * 100 < LineShare * near && near - here >= LineDifference;
-            const bool black =
-                here * 100 < BlackShare * paper && GET_DATA_BYTE(colour, x) < BlackColour;
-            if (line || black)
+        const l_uint32 *colour =
+            pixGetData(channels.colour.get()) + y * pixGetWpl(channels.colour.get());
+        l_uint32 *to = pixGetData(ink.get()) + y * pixGetWpl(ink.get());
+        for (int x = 0; x < width; ++x)
+            if (around.isInk(x, y, GET_DATA_BYTE(colour, x)))
                 SET_DATA_BIT(to, x);
-        }
     }
     return ink;
 }

@@ -1,11 +1,13 @@
 #include "zedoimport/sheet.h"
 
 #include <QLineF>
+#include <QTransform>
 
 #include <leptonica/allheaders.h>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
 
 namespace zedoimport::sheet {
@@ -51,45 +53,71 @@ double distanceFromLine(QPointF p, QPointF a, QPointF b)
     return ((p.x() - a.x()) * d.y() - (p.y() - a.y()) * d.x()) / std::hypot(d.x(), d.y());
 }
 
-// The largest bright area of the mask, its holes (the drawing) filled, as
-// the leftmost and rightmost pixel of each of its rows.
-QList<QPointF> outlineOfLargest(Pix *mask, int &pixels)
+struct PixaDeleter
+{
+    void operator()(Pixa *pixa) const { pixaDestroy(&pixa); }
+};
+struct PtaDeleter
+{
+    void operator()(Pta *pta) const { ptaDestroy(&pta); }
+};
+using PtaPtr = std::unique_ptr<Pta, PtaDeleter>;
+
+PtaPtr pointsOf(const QPolygonF &polygon)
+{
+    PtaPtr points(ptaCreate(int(polygon.size())));
+    for (const QPointF &p : polygon)
+        ptaAddPt(points.get(), float(p.x()), float(p.y()));
+    return points;
+}
+
+// The largest bright area of the mask, its holes (the drawing) filled, with
+// its place in the mask and its size in pixels.
+struct Piece
+{
+    PixPtr pix;
+    QPoint at;
+    int pixels = 0;
+};
+
+Piece largestPiece(Pix *mask)
 {
     const PixPtr holes = own(pixHolesByFilling(mask, 4));
     const PixPtr filled = own(pixOr(nullptr, mask, holes.get()));
-    Pixa *pieces = nullptr;
-    Boxa *boxes = pixConnComp(filled.get(), &pieces, 8);
-    QList<QPointF> outline;
-    pixels = 0;
-    int largest = -1;
-    for (int i = 0; i < pixaGetCount(pieces); ++i) {
-        int count = 0;
-        const PixPtr piece = own(pixaGetPix(pieces, i, L_CLONE));
-        pixCountPixels(piece.get(), &count, nullptr);
-        if (count > pixels) {
-            pixels = count;
-            largest = i;
-        }
-    }
-    if (largest >= 0) {
-        int left = 0, top = 0, width = 0, height = 0;
-        boxaGetBoxGeometry(boxes, largest, &left, &top, &width, &height);
-        const PixPtr piece = own(pixaGetPix(pieces, largest, L_CLONE));
-        for (int y = 0; y < height; ++y) {
-            const l_uint32 *line = pixGetData(piece.get()) + y * pixGetWpl(piece.get());
-            int first = -1, last = -1;
-            for (int x = 0; x < width; ++x) {
-                if (GET_DATA_BIT(line, x)) {
-                    first = first < 0 ? x : first;
-                    last = x;
-                }
-            }
-            if (first >= 0)
-                outline << QPointF(left + first, top + y) << QPointF(left + last + 1, top + y);
-        }
-    }
+    Pixa *found = nullptr;
+    Boxa *boxes = pixConnComp(filled.get(), &found, 8);
     boxaDestroy(&boxes);
-    pixaDestroy(&pieces);
+    const std::unique_ptr<Pixa, PixaDeleter> pieces(found);
+    Piece largest;
+    for (int i = 0; i < pixaGetCount(pieces.get()); ++i) {
+        PixPtr pix = own(pixaGetPix(pieces.get(), i, L_CLONE));
+        int pixels = 0;
+        pixCountPixels(pix.get(), &pixels, nullptr);
+        if (pixels <= largest.pixels)
+            continue;
+        int left = 0, top = 0;
+        pixaGetBoxGeometry(pieces.get(), i, &left, &top, nullptr, nullptr);
+        largest = {std::move(pix), QPoint(left, top), pixels};
+    }
+    return largest;
+}
+
+// The outline of a piece: the leftmost and rightmost pixel of each row.
+QList<QPointF> outlineOf(const Piece &piece)
+{
+    QList<QPointF> outline;
+    for (int y = 0; piece.pix && y < int(pixGetHeight(piece.pix.get())); ++y) {
+        const l_uint32 *line = pixGetData(piece.pix.get()) + y * pixGetWpl(piece.pix.get());
+        int first = -1, last = -1;
+        for (int x = 0; x < int(pixGetWidth(piece.pix.get())); ++x) {
+            if (GET_DATA_BIT(line, x)) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+        }
+        if (first >= 0)
+            outline << piece.at + QPointF(first, y) << piece.at + QPointF(last + 1, y);
+    }
     return outline;
 }
 
@@ -148,23 +176,24 @@ std::optional<QPolygonF> findSheet(Pix *rgb)
         return std::nullopt;
     const PixPtr paper = own(pixThresholdToBinary(darkest.get(), level));
     pixInvert(paper.get(), paper.get());
-    int pixels = 0;
-    const QList<QPointF> outline = outlineOfLargest(paper.get(), pixels);
+    const Piece sheet = largestPiece(paper.get());
+    const QList<QPointF> outline = outlineOf(sheet);
     const double picture = double(pixGetWidth(small.get())) * pixGetHeight(small.get());
-    if (outline.size() < 8 || pixels < SmallestSheet * picture || pixels > WholePicture * picture)
+    if (outline.size() < 8 || sheet.pixels < SmallestSheet * picture ||
+        sheet.pixels > WholePicture * picture)
         return std::nullopt;
     const QPolygonF corners = cornersOf(outline);
-    const double filled = pixels / signedArea(corners);
+    const double filled = sheet.pixels / signedArea(corners);
     if (!isConvex(corners) || filled < LeastFilled || filled > MostFilled)
         return std::nullopt;
     const QPointF middle = (corners[0] + corners[1] + corners[2] + corners[3]) / 4;
+    QTransform toPicture;
+    toPicture.scale(double(width) / pixGetWidth(small.get()),
+                    double(height) / pixGetHeight(small.get()));
     QPolygonF inPicture;
-    for (const QPointF &corner : corners) {
-        const QPointF p = corner + (middle - corner) * Inset;
-        inPicture << QPointF(p.x() * width / pixGetWidth(small.get()),
-                             p.y() * height / pixGetHeight(small.get()));
-    }
-    return inPicture;
+    for (const QPointF &corner : corners)
+        inPicture << corner + (middle - corner) * Inset;
+    return toPicture.map(inPicture);
 }
 
 QSizeF sizeOf(const QPolygonF &corners)
@@ -187,26 +216,19 @@ ink::Channels straightened(const ink::Channels &channels, const QPolygonF &corne
     // the sheet first, and cut to it after.
     const int wider = std::max(0, size.width() - int(pixGetWidth(channels.light.get())));
     const int taller = std::max(0, size.height() - int(pixGetHeight(channels.light.get())));
-    Pta *from = ptaCreate(4);
-    Pta *to = ptaCreate(4);
-    const QPolygonF rectangle({QPointF(0, 0), QPointF(size.width(), 0),
-                               QPointF(size.width(), size.height()), QPointF(0, size.height())});
-    for (int i = 0; i < 4; ++i) {
-        ptaAddPt(from, float(corners[i].x()), float(corners[i].y()));
-        ptaAddPt(to, float(rectangle[i].x()), float(rectangle[i].y()));
-    }
+    const PtaPtr from = pointsOf(corners);
+    const PtaPtr to =
+        pointsOf(QPolygonF({QPointF(0, 0), QPointF(size.width(), 0),
+                            QPointF(size.width(), size.height()), QPointF(0, size.height())}));
     const auto straighten = [&](Pix *channel) {
         const PixPtr room = own(pixAddBorderGeneral(channel, 0, wider, 0, taller, 255));
-        const PixPtr warped = own(pixProjectivePta(room.get(), to, from, L_BRING_IN_WHITE));
-        Box *box = boxCreate(0, 0, size.width(), size.height());
-        PixPtr cut = own(pixClipRectangle(warped.get(), box, nullptr));
-        boxDestroy(&box);
-        return cut;
+        const PixPtr warped =
+            own(pixProjectivePta(room.get(), to.get(), from.get(), L_BRING_IN_WHITE));
+        return own(pixRemoveBorderGeneral(warped.get(), 0,
+                                          int(pixGetWidth(warped.get())) - size.width(), 0,
+                                          int(pixGetHeight(warped.get())) - size.height()));
     };
-    ink::Channels sheet{straighten(channels.light.get()), straighten(channels.colour.get())};
-    ptaDestroy(&from);
-    ptaDestroy(&to);
-    return sheet;
+    return {straighten(channels.light.get()), straighten(channels.colour.get())};
 }
 
 std::optional<PixPtr> deskewed(Pix *ink)
