@@ -48,15 +48,15 @@ ink::Channels sheetOf(Pix *rgb, const QPolygonF &corners)
 
 } // namespace
 
-Prepared PreparePicture(const QImage &picture, const core::page::Options &options)
+Inked InkOfPicture(const QImage &picture, bool straighten)
 {
     if (picture.isNull())
-        return {core::page::finishPage(QImage(), options), {}};
+        return {};
     // Leptonica's own notes on what it cannot do are no news to the adult.
     setMsgSeverity(L_SEVERITY_NONE);
     const PixPtr rgb = colourOf(picture);
     const std::optional<QPolygonF> corners =
-        options.straighten ? sheet::findSheet(rgb.get()) : std::nullopt;
+        straighten ? sheet::findSheet(rgb.get()) : std::nullopt;
     ink::Channels channels;
     if (corners) {
         channels = sheetOf(rgb.get(), *corners);
@@ -65,11 +65,17 @@ Prepared PreparePicture(const QImage &picture, const core::page::Options &option
         channels = ink::channelsOf(smaller.get());
     }
     PixPtr ink = ink::inkOf(channels);
-    if (options.straighten) {
+    if (straighten) {
         if (std::optional<PixPtr> upright = sheet::deskewed(ink.get()))
             ink = std::move(*upright);
     }
-    return {core::page::finishPage(inkImageOf(ink.get()), options), corners.value_or(QPolygonF())};
+    return {inkImageOf(ink.get()), corners.value_or(QPolygonF())};
+}
+
+Prepared PreparePicture(const QImage &picture, const core::page::Options &options)
+{
+    const Inked inked = InkOfPicture(picture, options.straighten);
+    return {core::page::finishPage(inked.ink, options), inked.sheet};
 }
 
 } // namespace zedoimport

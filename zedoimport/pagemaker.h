@@ -9,6 +9,22 @@
 // a scan, a photograph of a book page.
 namespace zedoimport {
 
+struct Inked
+{
+    // The lines of the picture as an ink image of core::page, at four times
+    // the size they get on the page (or the picture's size, when smaller);
+    // null for a null picture.
+    QImage ink;
+    // The corners of the sheet found in the picture, in its pixels; empty
+    // when the whole picture was taken as the page.
+    QPolygonF sheet;
+};
+
+// Finds the sheet (when `straighten`) and straightens it, or turns a page
+// that leans back upright; and judges which pixels are lines against the
+// paper around them.
+Inked InkOfPicture(const QImage &picture, bool straighten = true);
+
 struct Prepared
 {
     // The page, as core::page::finishPage gives it.
@@ -18,10 +34,8 @@ struct Prepared
     QPolygonF sheet;
 };
 
-// Finds the sheet (unless `options.straighten` is off) and straightens it,
-// or turns a page that leans back upright; judges which pixels are lines
-// against the paper around them; and makes the page of them. A null picture
-// gives a white page.
+// The ink of the picture, and the page made of it with
+// core::page::finishPage. A null picture gives a white page.
 Prepared PreparePicture(const QImage &picture, const core::page::Options &options = {});
 
 } // namespace zedoimport
