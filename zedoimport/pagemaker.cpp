@@ -66,8 +66,8 @@ Inked InkOfPicture(const QImage &picture, bool straighten)
     }
     PixPtr ink = ink::inkOf(channels);
     if (straighten) {
-        if (std::optional<PixPtr> upright = sheet::deskewed(ink.get()))
-            ink = std::move(*upright);
+        if (std::optional<ink::Channels> upright = sheet::deskewed(channels, ink.get()))
+            ink = ink::inkOf(*upright);
     }
     return {inkImageOf(ink.get()), corners.value_or(QPolygonF())};
 }

@@ -231,7 +231,7 @@ ink::Channels straightened(const ink::Channels &channels, const QPolygonF &corne
     return {straighten(channels.light.get()), straighten(channels.colour.get())};
 }
 
-std::optional<PixPtr> deskewed(Pix *ink)
+std::optional<ink::Channels> deskewed(const ink::Channels &channels, Pix *ink)
 {
     if (std::min(pixGetWidth(ink), pixGetHeight(ink)) < 64)
         return std::nullopt;
@@ -241,7 +241,18 @@ std::optional<PixPtr> deskewed(Pix *ink)
         std::abs(degrees) < LeastLean)
         return std::nullopt;
     const float radians = degrees * float(std::numbers::pi) / 180;
-    return own(pixRotate(ink, radians, L_ROTATE_SAMPLING, L_BRING_IN_WHITE, 0, 0));
+    // The picture goes on beyond its edges as it ends while it is turned, so
+    // that the corners the turn brings in fall outside it: white corners
+    // beside a shadow would meet it in an edge that looks like a line.
+    const int border =
+        int(std::max(pixGetWidth(ink), pixGetHeight(ink)) * std::abs(std::sin(radians))) + 2;
+    const auto turn = [&](Pix *channel) {
+        const PixPtr wider = own(pixAddContinuedBorder(channel, border, border, border, border));
+        const PixPtr turned =
+            own(pixRotate(wider.get(), radians, L_ROTATE_AREA_MAP, L_BRING_IN_WHITE, 0, 0));
+        return own(pixRemoveBorder(turned.get(), border));
+    };
+    return ink::Channels{turn(channels.light.get()), turn(channels.colour.get())};
 }
 
 } // namespace zedoimport::sheet

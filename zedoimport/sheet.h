@@ -28,9 +28,8 @@ QSizeF sizeOf(const QPolygonF &corners);
 // rectangle of `size`.
 ink::Channels straightened(const ink::Channels &channels, const QPolygonF &corners, QSize size);
 
-// The ink turned so that its lines stand straight, when they lean clearly;
-// otherwise none. The ink is turned rather than the picture: the corners the
-// turn brings in would meet the paper in an edge that looks like a line.
-std::optional<PixPtr> deskewed(Pix *ink);
+// The channels turned so that the lines of `ink` stand straight, when they
+// lean clearly; otherwise none.
+std::optional<ink::Channels> deskewed(const ink::Channels &channels, Pix *ink);
 
 } // namespace zedoimport::sheet
