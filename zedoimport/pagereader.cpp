@@ -173,15 +173,10 @@ bool pastDeadline(const QVariant &deadline)
 
 QImage drawPdfPage(const Poppler::Page &pdfPage, const QString &fileName, QSize room)
 {
-    const QSizeF points = pdfPage.pageSizeF();
-    if (points.isEmpty())
+    if (pdfPage.pageSizeF().isEmpty())
         fail(fileName, QStringLiteral("PDF-sidan har ingen storlek"));
-    const QSize size = fittedDrawing(points, room);
-    const double dotsPerInch = 72.0 * size.width() / points.width();
     const qint64 deadline = QDateTime::currentMSecsSinceEpoch() + MaxDrawingMilliseconds;
-    const QImage picture =
-        pdfPage.renderToImage(dotsPerInch, dotsPerInch, -1, -1, -1, -1, Poppler::Page::Rotate0,
-                              nullptr, nullptr, pastDeadline, QVariant(deadline));
+    const QImage picture = DrawPdfPage(pdfPage, room, MaxDrawingMilliseconds);
     if (picture.isNull())
         fail(fileName, QDateTime::currentMSecsSinceEpoch() > deadline
                            ? QStringLiteral("det tar för lång tid att rita sidan")
@@ -216,6 +211,18 @@ Source readPdf(const QByteArray &bytes, const QString &fileName, int page, QSize
 }
 
 } // namespace
+
+QImage DrawPdfPage(const Poppler::Page &pdfPage, QSize room, int maxMilliseconds)
+{
+    const QSizeF points = pdfPage.pageSizeF();
+    if (points.isEmpty())
+        return {};
+    const QSize size = fittedDrawing(points, room);
+    const double dotsPerInch = 72.0 * size.width() / points.width();
+    const qint64 deadline = QDateTime::currentMSecsSinceEpoch() + maxMilliseconds;
+    return pdfPage.renderToImage(dotsPerInch, dotsPerInch, -1, -1, -1, -1, Poppler::Page::Rotate0,
+                                 nullptr, nullptr, pastDeadline, QVariant(deadline));
+}
 
 Source ReadSourceData(const QByteArray &bytes, const QString &fileName, int page, QSize drawingSize)
 {

@@ -10,6 +10,10 @@
 // here (PNG, JPEG, GIF, BMP, WebP, TIFF, ...), SVG drawings and pages of PDF
 // files. Nothing here needs a window, so the same code serves the window,
 // the command line and a fuzzer.
+namespace Poppler {
+class Page;
+}
+
 namespace zedoimport {
 
 // Files beyond these are refused before they are decoded, so that a stray
@@ -51,6 +55,10 @@ Source ReadSource(const QString &fileName, int page = 1);
 // which takes every path of the full size in a fraction of the time.
 Source ReadSourceData(const QByteArray &bytes, const QString &fileName, int page = 1,
                       QSize drawingSize = DrawingSize);
+
+// A page of a PDF file drawn to fit `room`, whatever size it claims; null
+// when it cannot be drawn, or not within `maxMilliseconds`.
+QImage DrawPdfPage(const Poppler::Page &pdfPage, QSize room, int maxMilliseconds);
 
 // Reads the file and prepares its page: what the window shows and the
 // command line saves.

@@ -1,6 +1,7 @@
 #include "zedoimport/pagethumbnails.h"
 
-#include <QDateTime>
+#include "zedoimport/pagereader.h"
+
 #include <QPainter>
 
 #include <poppler-qt6.h>
@@ -10,12 +11,7 @@ namespace zedoimport {
 namespace {
 
 // A page that takes longer than this to draw small is shown blank.
-constexpr qint64 MaxMilliseconds = 2'000;
-
-bool pastDeadline(const QVariant &deadline)
-{
-    return QDateTime::currentMSecsSinceEpoch() > deadline.toLongLong();
-}
+constexpr int MaxMilliseconds = 2'000;
 
 } // namespace
 
@@ -54,14 +50,9 @@ QImage PageThumbnails::draw(int page) const
     QImage thumbnail(Room, QImage::Format_RGB32);
     thumbnail.fill(Qt::white);
     const std::unique_ptr<Poppler::Page> pdfPage(m_document ? m_document->page(page) : nullptr);
-    const QSizeF points = pdfPage ? pdfPage->pageSizeF() : QSizeF();
-    if (points.isEmpty())
+    if (!pdfPage)
         return thumbnail;
-    const QSize size = points.scaled(QSizeF(Room), Qt::KeepAspectRatio).toSize();
-    const double dotsPerInch = 72.0 * size.width() / points.width();
-    const QImage drawn = pdfPage->renderToImage(
-        dotsPerInch, dotsPerInch, -1, -1, -1, -1, Poppler::Page::Rotate0, nullptr, nullptr,
-        pastDeadline, QVariant(QDateTime::currentMSecsSinceEpoch() + MaxMilliseconds));
+    const QImage drawn = DrawPdfPage(*pdfPage, Room, MaxMilliseconds);
     QPainter painter(&thumbnail);
     painter.drawImage((Room.width() - drawn.width()) / 2, (Room.height() - drawn.height()) / 2,
                       drawn);
