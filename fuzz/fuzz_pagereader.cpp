@@ -1,12 +1,14 @@
 // Arbitrary bytes as the file a page is made from, read from memory by the
-// importer's reader (pictures, SVG, PDF), made black and white and fitted to
-// the page. Every input must give a page or core::Error naming the file: a
-// hostile file is refused, never a crash, and the reader's limits keep its
-// size and time in bounds, which the fuzzer's own limits watch. The steps
-// that tidy the fitted page have a target of their own, fuzz_pageclean: on
-// a whole page they would take most of the time of each input.
+// importer's reader (pictures, SVG, PDF), the sheet looked for and
+// straightened, the ink judged against the paper, and fitted to the page.
+// Every input must give a page or core::Error naming the file: a hostile
+// file is refused, never a crash, and the reader's limits keep its size and
+// time in bounds, which the fuzzer's own limits watch. The steps that tidy
+// the fitted page have a target of their own, fuzz_pageclean: on a whole
+// page they would take most of the time of each input.
 #include "core/error.h"
 #include "core/page.h"
+#include "zedoimport/pagemaker.h"
 #include "zedoimport/pagereader.h"
 
 #include <QGuiApplication>
@@ -56,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     expect(!source.picture.isNull() && source.pageCount >= 1);
-    const QImage ink = core::page::threshold(source.picture);
-    expect(ink.size() == source.picture.size());
+    const QImage ink = zedoimport::InkOfPicture(source.picture).ink;
+    expect(ink.format() == QImage::Format_Grayscale8);
     // Its pixels are only ever set to black or white; what matters is that
     // no picture, however it is shaped, makes it write beyond the page.
     const QImage page = core::page::fitToPage(ink);

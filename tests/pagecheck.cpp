@@ -3,6 +3,7 @@
 #include "core/page.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <utility>
 #include <vector>
@@ -137,6 +138,61 @@ Areas compareAreas(const QImage &original, const QImage &page, int minArea)
     return areas;
 }
 
+namespace {
+
+QList<QRect> boundsOf(const Pieces &pieces)
+{
+    QList<QRect> bounds(pieces.sizes.size());
+    for (int i = 0; i < int(pieces.of.size()); ++i)
+        if (pieces.of[i] >= 0)
+            bounds[pieces.of[i]] |= QRect(i % pieces.width, i / pieces.width, 1, 1);
+    return bounds;
+}
+
+bool near(int length, int cleanLength)
+{
+    return std::abs(length - cleanLength) <= std::max(3, cleanLength / 10);
+}
+
+} // namespace
+
+Likeness likeness(const QImage &clean, const QImage &other, int minArea)
+{
+    const Pieces areas = whitePieces(clean);
+    const Pieces others = whitePieces(other);
+    const QList<QRect> bounds = boundsOf(areas);
+    const QList<QRect> otherBounds = boundsOf(others);
+    Likeness likeness;
+    likeness.areas = int(std::count_if(areas.sizes.begin(), areas.sizes.end(),
+                                       [&](int size) { return size >= minArea; }));
+    QList<std::map<int, int>> covered(areas.sizes.size());
+    for (int i = 0; i < int(areas.of.size()); ++i)
+        if (areas.of[i] >= 0 && others.of[i] >= 0)
+            ++covered[areas.of[i]][others.of[i]];
+    QList<int> claims(others.sizes.size(), 0);
+    QList<int> match(areas.sizes.size(), -1);
+    for (qsizetype area = 0; area < areas.sizes.size(); ++area) {
+        if (areas.sizes[area] * 2 < minArea || covered[area].empty())
+            continue;
+        const auto most = std::max_element(covered[area].begin(), covered[area].end(),
+                                           [](auto a, auto b) { return a.second < b.second; });
+        match[area] = most->first;
+        ++claims[match[area]];
+    }
+    for (qsizetype area = 0; area < areas.sizes.size(); ++area) {
+        const int m = match[area];
+        likeness.matched += areas.sizes[area] >= minArea && m >= 0 && claims[m] == 1 &&
+                            others.sizes[m] * 5 >= areas.sizes[area] * 4 &&
+                            near(otherBounds[m].width(), bounds[area].width()) &&
+                            near(otherBounds[m].height(), bounds[area].height());
+    }
+    for (qsizetype m = 0; m < others.sizes.size(); ++m)
+        likeness.extra += others.sizes[m] >= minArea && claims[m] == 0;
+    likeness.black = int(greyBelow(clean, 128, true).count(true));
+    likeness.otherBlack = int(greyBelow(other, 128, true).count(true));
+    return likeness;
+}
+
 int brokenLines(const QImage &original, const QImage &page)
 {
     const Pieces lines = blackPieces(original, 64);
@@ -155,7 +211,7 @@ int brokenLines(const QImage &original, const QImage &page)
         }
     }
     return int(std::count_if(landsOn.begin(), landsOn.end(), [](const std::set<int> &on) {
-        return on.size() > 1 || on.count(-1) > 0;
+        return on.size() - on.count(-1) != 1;
     }));
 }
 

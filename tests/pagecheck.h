@@ -34,9 +34,30 @@ struct Areas
 };
 Areas compareAreas(const QImage &original, const QImage &page, int minArea = 40);
 
+// How the page made of another form of a drawing (a scan, a photograph)
+// compares with the page of the same drawing made clean: the white areas
+// of at least `minArea` pixels on the clean page, how many of them are
+// matched, how many areas of that size the other page has besides, and the
+// black pixels of each. An area is matched by the area of the other page
+// that covers most of it, when that is at least 80 % of its size, matches
+// no other area, and its bounding box is within a tenth (at least 3 pixels)
+// of its own in width and height: a rectangle comes back a rectangle of its
+// size. An area that only just reaches `minArea` on one page and not on the
+// other is neither lost nor new.
+struct Likeness
+{
+    int areas = 0;
+    int matched = 0;
+    int extra = 0;
+    int black = 0;
+    int otherBlack = 0;
+};
+Likeness likeness(const QImage &clean, const QImage &other, int minArea = 40);
+
 // The lines of `original` (pieces of clear black, grey below 64) that did
-// not come through whole: some of their pixels fall on white page pixels, or
-// on more than one black piece of the page.
+// not come through whole: they fall on more than one black piece of the
+// page, or on none. (Their pixels at the very ends of a line may fall on
+// white: what a page pixel shows is judged on more than that one pixel.)
 int brokenLines(const QImage &original, const QImage &page);
 
 // Whether every pixel is pure black or pure white.

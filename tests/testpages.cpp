@@ -31,7 +31,7 @@ void drawSun(QPainter &p, Fill fill)
 {
     const QPointF centre(620, 700);
     setPen(p, Bold);
-    setBrush(p, fill, QColor(255, 220, 0));
+    setBrush(p, fill, QColor(255, 140, 0));
     p.drawEllipse(centre, 300, 300);
     for (int i = 0; i < 8; ++i) {
         const qreal a = i * M_PI / 4;
@@ -43,14 +43,14 @@ void drawSun(QPainter &p, Fill fill)
 void drawHouse(QPainter &p, Fill fill)
 {
     setPen(p, Middle);
-    setBrush(p, fill, QColor(200, 30, 30));
+    setBrush(p, fill, QColor(0, 0, 128));
     p.drawRect(QRectF(1300, 700, 850, 700));
-    setBrush(p, fill, QColor(30, 60, 220));
+    setBrush(p, fill, QColor(139, 69, 19));
     p.drawPolygon(QPolygonF({QPointF(1250, 700), QPointF(1725, 280), QPointF(2200, 700)}));
-    setBrush(p, fill, QColor(190, 130, 60));
+    setBrush(p, fill, QColor(128, 128, 128));
     p.drawRect(QRectF(1650, 1050, 170, 350));
     for (qreal left : {1400.0, 1900.0}) {
-        setBrush(p, fill, QColor(150, 220, 255));
+        setBrush(p, fill, QColor(135, 206, 235));
         const QRectF window(left, 820, 200, 200);
         p.drawRect(window);
         p.drawLine(QPointF(window.center().x(), window.top()),
@@ -65,7 +65,7 @@ void drawFlower(QPainter &p, Fill fill)
     const QPointF centre(650, 1900);
     setPen(p, Middle);
     p.drawLine(centre + QPointF(0, 420), centre + QPointF(0, 900));
-    setBrush(p, fill, QColor(40, 180, 40));
+    setBrush(p, fill, QColor(0, 100, 0));
     p.drawEllipse(centre + QPointF(-155, 600), 150, 60);
     p.drawEllipse(centre + QPointF(155, 700), 150, 60);
     setBrush(p, fill, QColor(230, 0, 200));
@@ -83,7 +83,7 @@ void drawFlower(QPainter &p, Fill fill)
 void drawFish(QPainter &p, Fill fill)
 {
     setPen(p, Middle);
-    setBrush(p, fill, QColor(255, 140, 0));
+    setBrush(p, fill, QColor(0, 100, 0));
     p.drawPolygon(QPolygonF({QPointF(2080, 1900), QPointF(2300, 1700), QPointF(2300, 2100)}));
     p.drawEllipse(QPointF(1700, 1900), 380, 230);
     // The eye: a small ring of its own, a figure no noise filter may take.
@@ -116,7 +116,65 @@ void drawDiamond(QPainter &p, Fill fill)
 QImage blankImage(QSize size, Fill fill)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(fill == Fill::Clear ? Qt::transparent : Qt::white);
+    image.fill(fill == Fill::Clear     ? QColor(Qt::transparent)
+               : fill == Fill::Colours ? QColor(255, 250, 205) // pale yellow paper
+                                       : QColor(Qt::white));
+    return image;
+}
+
+// Lays the grey levels of a black-on-white page between `paper` (white) and
+// `ink` (black), with grain of up to `grain` levels either way.
+void print(QImage &image, QColor paper, QColor ink, int grain, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const qreal white = qGray(line[x]) / 255.0;
+            const int noise = grain ? int(random.bounded(2 * grain + 1)) - grain : 0;
+            const auto mix = [&](int p, int i) {
+                return qBound(0, int(i + (p - i) * white) + noise, 255);
+            };
+            line[x] = qRgb(mix(paper.red(), ink.red()), mix(paper.green(), ink.green()),
+                           mix(paper.blue(), ink.blue()));
+        }
+    }
+}
+
+// Multiplies every pixel by `light(x, y)`.
+template <typename Light> void shade(QImage &image, Light light)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const qreal f = light(x, y);
+            line[x] =
+                qRgb(int(qRed(line[x]) * f), int(qGreen(line[x]) * f), int(qBlue(line[x]) * f));
+        }
+    }
+}
+
+QImage faintPage()
+{
+    QImage image = linePage();
+    print(image, QColor(240, 236, 226), QColor(170, 170, 170), 12, 1);
+    return image;
+}
+
+// Grey paper turned by a degree, and the shadow of the lid along the
+// binding on the left.
+QImage scannedPage()
+{
+    QImage image(A4, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.translate(A4.width() / 2.0, A4.height() / 2.0);
+    p.rotate(1);
+    p.translate(-A4.width() / 2.0, -A4.height() / 2.0);
+    drawLinePage(p, A4);
+    p.end();
+    print(image, QColor(212, 208, 198), QColor(25, 25, 30), 6, 2);
+    shade(image, [](int x, int) { return 1 - 0.85 * qExp(-x / 70.0); });
     return image;
 }
 
@@ -134,6 +192,69 @@ void drawLinePage(QPainter &painter, QSize size, Fill fill)
     drawGrid(painter, fill);
     drawDiamond(painter, fill);
     painter.restore();
+}
+
+// A phone's picture of the page lying slanted on a wooden table, the light
+// falling off towards the corners.
+QImage photographedPage(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QRandomGenerator random(3);
+    for (int y = 0; y < size.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        const qreal ring = 0.5 + 0.5 * qSin(y / 9.0 + 3 * qSin(y / 170.0));
+        for (int x = 0; x < size.width(); ++x) {
+            const int grain = int(random.bounded(21)) - 10 + int(25 * ring);
+            line[x] = qRgb(qBound(0, 120 + grain, 255), qBound(0, 78 + grain * 2 / 3, 255),
+                           qBound(0, 45 + grain / 3, 255));
+        }
+    }
+    QImage sheet = linePage(QSize(1240, 1754));
+    print(sheet, QColor(238, 235, 228), QColor(35, 35, 40), 4, 4);
+    const qreal w = size.width();
+    const qreal h = size.height();
+    const QPolygonF corners = sheetCorners(size);
+    const QPolygonF flat({QPointF(0, 0), QPointF(sheet.width(), 0),
+                          QPointF(sheet.width(), sheet.height()), QPointF(0, sheet.height())});
+    QTransform onTable;
+    QTransform::quadToQuad(flat, corners, onTable);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setTransform(onTable);
+    p.drawImage(0, 0, sheet);
+    p.end();
+    shade(image, [&](int x, int y) {
+        const qreal dx = x / w - 0.45;
+        const qreal dy = y / h - 0.4;
+        return 1 - 0.9 * (dx * dx + dy * dy);
+    });
+    return image;
+}
+
+QPolygonF sheetCorners(QSize photo)
+{
+    const qreal w = photo.width();
+    const qreal h = photo.height();
+    return QPolygonF({QPointF(0.22 * w, 0.08 * h), QPointF(0.84 * w, 0.13 * h),
+                      QPointF(0.90 * w, 0.93 * h), QPointF(0.12 * w, 0.88 * h)});
+}
+
+QImage pageIn(Form form)
+{
+    switch (form) {
+    case Form::Clean:
+        return linePage();
+    case Form::Faint:
+        return faintPage();
+    case Form::Coloured:
+        return linePage(A4, Fill::Colours);
+    case Form::Scanned:
+        return scannedPage();
+    case Form::Photographed:
+        return photographedPage(QSize(1512, 2016));
+    }
+    return {};
 }
 
 QImage linePage(QSize size, Fill fill)

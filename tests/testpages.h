@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPolygonF>
 #include <QSize>
 
 class QPainter;
@@ -26,6 +27,19 @@ enum class Fill {
 void drawLinePage(QPainter &painter, QSize size, Fill fill = Fill::None);
 
 QImage linePage(QSize size = A4, Fill fill = Fill::None);
+
+// The line page in the forms parents bring it in, A4 at 300 dots per inch:
+// clean; faint grey lines on grainy off-white paper; coloured in with dark
+// and light colours and a mid grey on pale yellow; a scan on grey paper
+// turned by a degree, with the dark shadow of the binding on the left; and a
+// phone's photograph (1512 x 2016, as read at half size) of the printed
+// page lying at a slant on a wooden table, darker towards the corners.
+enum class Form { Clean, Faint, Coloured, Scanned, Photographed };
+QImage pageIn(Form form);
+// Where the page's corners lie in a photograph of `photo`'s size, from the
+// top left clockwise.
+QPolygonF sheetCorners(QSize photo);
+QImage photographedPage(QSize size);
 
 // Rings whose lines have openings of the given widths in page pixels, one
 // ring per width, from left to right and top to bottom: {1, 2, 3, 8, 12}.

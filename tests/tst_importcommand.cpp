@@ -1,6 +1,8 @@
 // The importer run from the command line, as a process: what it prints, its
 // exit status, and what it leaves in the current folder.
 #include "core/page.h"
+#include "zedoimport/pagemaker.h"
+#include "zedoimport/pagereader.h"
 #include "core/pictureloader.h"
 
 #include "badfiles.h"
@@ -104,7 +106,8 @@ void TstImportCommand::savesThePage()
     QCOMPARE(page.size(), core::page::Size);
     QVERIFY(pagecheck::onlyBlackAndWhite(page));
     if (arguments.size() <= 2) {
-        const QImage expected = core::page::preparePage(QImage::fromData(jpeg));
+        const QImage expected =
+            zedoimport::PreparePicture(zedoimport::ReadSourceData(jpeg, saved).picture).page;
         QCOMPARE(page.convertToFormat(QImage::Format_RGB32),
                  expected.convertToFormat(QImage::Format_RGB32));
     }
@@ -120,6 +123,9 @@ void TstImportCommand::failsAndWritesNothing_data()
     QTest::newRow("damaged file")
         << QStringList{"trasig.jpg"} << 1
         << "Filen %1/trasig.jpg kan inte läsas: det är varken en bild eller en PDF-fil";
+    QTest::newRow("damaged PNG, on which Qt would comment")
+        << QStringList{"trasig.png"} << 1
+        << "Filen %1/trasig.png kan inte läsas: bilden är trasig.";
     QTest::newRow("page beyond the last")
         << QStringList{"--page", "3", "sidor.pdf"} << 1
         << "Filen %1/sidor.pdf kan inte läsas: PDF-filen har ingen sida 3, bara 2 sidor.";
@@ -141,7 +147,9 @@ void TstImportCommand::failsAndWritesNothing()
     Folder folder;
     folder.write(QStringLiteral("trasig.jpg"), badfiles::randomBytes(11, 4000));
     folder.write(QStringLiteral("sidor.pdf"), testpages::pdfPage(2));
-    folder.write(QStringLiteral("sida.png"), testpages::encoded(testpages::linePage(), "PNG"));
+    const QByteArray png = testpages::encoded(testpages::linePage(), "PNG");
+    folder.write(QStringLiteral("sida.png"), png);
+    folder.write(QStringLiteral("trasig.png"), png.left(3000) + badfiles::randomBytes(4, 3000));
     folder.write(QStringLiteral("finns.bmp"), "not a page");
     const auto before = badfiles::folderContents(folder.dir());
     // Without arguments the program would open its window: the usage case
@@ -151,6 +159,8 @@ void TstImportCommand::failsAndWritesNothing()
     QCOMPARE(run.out, QString());
     const QString expected = message.contains(u"%1") ? message.arg(folder.dir()) : message;
     QVERIFY2(run.err.startsWith(expected), qPrintable(run.err));
+    // That alone: nothing of Qt's in English beside it.
+    QCOMPARE(run.err.count(u'\n'), status == 2 ? 2 : 1);
     QVERIFY(before == badfiles::folderContents(folder.dir()));
 }
 

@@ -1,4 +1,5 @@
 #include "core/page.h"
+#include "zedoimport/pagemaker.h"
 
 #include "pagecheck.h"
 #include "pixels.h"
@@ -25,6 +26,11 @@ QImage inkOf(const QStringList &rows)
 QStringList artOf(const QImage &image)
 {
     return pixels::artOf(image, [](QRgb p) { return p == qRgb(0, 0, 0) ? u'#' : u'.'; });
+}
+
+QImage prepared(const QImage &picture, const page::Options &options = {})
+{
+    return zedoimport::PreparePicture(picture, options).page;
 }
 
 QImage decoded(const QByteArray &bytes)
@@ -70,8 +76,6 @@ class TstPage : public QObject
 {
     Q_OBJECT
 private slots:
-    void threshold_data();
-    void threshold();
     void fittedRect_data();
     void fittedRect();
     void fitToPage_keepsThinLinesAndAreas_data();
@@ -81,55 +85,14 @@ private slots:
     void cleaning();
     void preparedPage_data();
     void preparedPage();
-    void colouredAreasBecomeWhite();
+    void formsComeOutAsClean_data();
+    void formsComeOutAsClean();
     void gapsClosedUpToThreePixels();
-    void photographGivesAPage();
-    void emptyPictureGivesWhitePage();
+    void anyPictureGivesAPage_data();
+    void anyPictureGivesAPage();
     void suggestedName_data();
     void suggestedName();
 };
-
-void TstPage::threshold_data()
-{
-    QTest::addColumn<QImage::Format>("format");
-    QTest::addColumn<QColor>("colour");
-    QTest::addColumn<bool>("ink");
-    const auto row = [](const char *name, QColor colour, bool ink) {
-        QTest::newRow(name) << QImage::Format_ARGB32 << colour << ink;
-    };
-    row("black", Qt::black, true);
-    row("white", Qt::white, false);
-    row("grey 150, an anti-aliased edge", QColor(150, 150, 150), true);
-    row("grey 170, compression ringing", QColor(170, 170, 170), false);
-    row("strong red area", QColor(255, 0, 0), false);
-    row("strong blue area", QColor(0, 0, 255), false);
-    row("very dark blue", QColor(0, 0, 100), true);
-    row("transparent black", QColor(0, 0, 0, 0), false);
-    row("half transparent black", QColor(0, 0, 0, 128), true);
-    row("mostly transparent black", QColor(0, 0, 0, 64), false);
-    QTest::newRow("grey picture, black") << QImage::Format_Grayscale8 << QColor(Qt::black) << true;
-    QTest::newRow("grey picture, light")
-        << QImage::Format_Grayscale8 << QColor(200, 200, 200) << false;
-    QTest::newRow("16-bit, half transparent")
-        << QImage::Format_RGBA64 << QColor(0, 0, 0, 128) << true;
-    QTest::newRow("indexed, dark") << QImage::Format_Indexed8 << QColor(60, 60, 60) << true;
-}
-
-void TstPage::threshold()
-{
-    QFETCH(QImage::Format, format);
-    QFETCH(QColor, colour);
-    QFETCH(bool, ink);
-    // A picture taller than a strip, so every strip is read.
-    QImage picture(3, 150, QImage::Format_ARGB32);
-    picture.fill(Qt::white);
-    picture.setPixelColor(1, 140, colour);
-    picture = picture.convertToFormat(format);
-    const QImage result = page::threshold(picture);
-    QCOMPARE(result.size(), picture.size());
-    QCOMPARE(result.pixel(1, 140), ink ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-    QCOMPARE(result.pixel(0, 140), qRgb(255, 255, 255));
-}
 
 void TstPage::fittedRect_data()
 {
@@ -173,7 +136,7 @@ void TstPage::fitToPage_keepsThinLinesAndAreas()
         p.drawLine(QPointF(-3000, i * 300), QPointF(3000, i * 300 + 37));
     p.drawLine(QPointF(-3, -3000), QPointF(-3, 3000));
     p.end();
-    const QImage fitted = page::fitToPage(page::threshold(picture));
+    const QImage fitted = page::fitToPage(picture.convertToFormat(QImage::Format_Grayscale8));
     QCOMPARE(fitted.size(), page::Size);
     QCOMPARE(pagecheck::blackPieces(fitted).sizes.size(), 1);
     QCOMPARE(pagecheck::brokenLines(picture, fitted), 0);
@@ -266,64 +229,91 @@ void TstPage::preparedPage()
 {
     QFETCH(QImage, picture);
     QFETCH(QImage, original);
-    const QImage prepared = page::preparePage(picture);
-    QCOMPARE(prepared.size(), page::Size);
-    QVERIFY(pagecheck::onlyBlackAndWhite(prepared));
-    const pagecheck::Areas areas = pagecheck::compareAreas(original, prepared);
+    const QImage result = prepared(picture);
+    QCOMPARE(result.size(), page::Size);
+    QVERIFY(pagecheck::onlyBlackAndWhite(result));
+    const pagecheck::Areas areas = pagecheck::compareAreas(original, result);
     qInfo("%s: %d of %d areas of 40 pixels or more kept, %d joined", QTest::currentDataTag(),
           areas.kept, areas.big, areas.joined);
     QCOMPARE(areas.joined, 0);
     QCOMPARE(areas.kept, areas.big);
-    QCOMPARE(pagecheck::brokenLines(original, prepared), 0);
-    QCOMPARE(pagecheck::blackPieces(prepared).sizes.size(),
+    QCOMPARE(pagecheck::brokenLines(original, result), 0);
+    QCOMPARE(pagecheck::blackPieces(result).sizes.size(),
              pagecheck::blackPieces(original, 64).sizes.size());
-    QVERIFY(pagecheck::smallestBlack(prepared) > page::MaxSpeck);
-    QVERIFY(pagecheck::smallestWhite(prepared) >= page::MinWhiteArea);
+    QVERIFY(pagecheck::smallestBlack(result) > page::MaxSpeck);
+    QVERIFY(pagecheck::smallestWhite(result) >= page::MinWhiteArea);
 }
 
-// Coloured areas become white areas to colour, inside their black outlines:
-// the page is the page of the same drawing without the colours.
-void TstPage::colouredAreasBecomeWhite()
+void TstPage::formsComeOutAsClean_data()
 {
-    const QImage lines = testpages::linePage();
-    const QImage coloured = decoded(testpages::encoded(
-        testpages::linePage(testpages::A4, testpages::Fill::Colours), "JPEG", 85));
-    const QImage prepared = page::preparePage(coloured);
-    const pagecheck::Areas areas = pagecheck::compareAreas(lines, prepared);
-    qInfo("coloured page: %d of %d areas kept, %d joined", areas.kept, areas.big, areas.joined);
-    QCOMPARE(areas.joined, 0);
-    QCOMPARE(areas.kept, areas.big);
-    QCOMPARE(pagecheck::brokenLines(lines, prepared), 0);
-    const QImage plain = page::preparePage(lines);
-    int differ = 0;
-    for (int y = 0; y < plain.height(); ++y)
-        for (int x = 0; x < plain.width(); ++x)
-            differ += plain.pixel(x, y) != prepared.pixel(x, y);
-    QVERIFY2(differ < plain.width() * plain.height() / 100, qPrintable(QString::number(differ)));
+    QTest::addColumn<testpages::Form>("form");
+    QTest::addColumn<QByteArray>("format");
+    QTest::newRow("faint lines on grainy paper, PNG")
+        << testpages::Form::Faint << QByteArray("PNG");
+    QTest::newRow("coloured in, JPEG") << testpages::Form::Coloured << QByteArray("JPEG");
+    QTest::newRow("scanned book page, JPEG") << testpages::Form::Scanned << QByteArray("JPEG");
+    QTest::newRow("photographed book page, JPEG")
+        << testpages::Form::Photographed << QByteArray("JPEG");
+}
+
+// Each form of the drawing against the same drawing made clean: as many
+// areas to colour, each in its place, of its size and shape, and not much
+// more black.
+void TstPage::formsComeOutAsClean()
+{
+    QFETCH(testpages::Form, form);
+    QFETCH(QByteArray, format);
+    static const QImage clean = prepared(testpages::pageIn(testpages::Form::Clean));
+    const QImage picture = decoded(testpages::encoded(testpages::pageIn(form), format, 85));
+    const QImage result = prepared(picture);
+    const pagecheck::Likeness like = pagecheck::likeness(clean, result);
+    qInfo("%s: %d of %d areas matched, %d new, black %d of the clean %d", QTest::currentDataTag(),
+          like.matched, like.areas, like.extra, like.otherBlack, like.black);
+    QCOMPARE(like.matched, like.areas);
+    QCOMPARE(like.extra, 0);
+    QVERIFY(like.otherBlack < like.black * 13 / 10);
 }
 
 void TstPage::gapsClosedUpToThreePixels()
 {
     const QImage rings = decoded(testpages::encoded(testpages::gapPage(), "JPEG", 85));
-    QCOMPARE(openRings(page::preparePage(rings)), QList<int>({8, 12}));
-    QCOMPARE(openRings(page::preparePage(rings, {.closeGaps = false})), QList<int>({2, 3, 8, 12}));
+    QCOMPARE(openRings(prepared(rings)), QList<int>({8, 12}));
+    QCOMPARE(openRings(prepared(rings, {.closeGaps = false})), QList<int>({2, 3, 8, 12}));
 }
 
-void TstPage::photographGivesAPage()
+void TstPage::anyPictureGivesAPage_data()
 {
-    const QImage photo = decoded(testpages::encoded(testpages::photograph(), "JPEG", 85));
-    const QImage prepared = page::preparePage(photo);
-    QCOMPARE(prepared.size(), page::Size);
-    QVERIFY(pagecheck::onlyBlackAndWhite(prepared));
-    QVERIFY(pagecheck::smallestBlack(prepared) > page::MaxSpeck);
-    QVERIFY(pagecheck::smallestWhite(prepared) >= page::MinWhiteArea);
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<bool>("blank");
+    const auto black = [](QSize size) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        return image;
+    };
+    QTest::newRow("nothing, a white page") << QImage() << true;
+    QTest::newRow("one black pixel") << black(QSize(1, 1)) << false;
+    QTest::newRow("2 x 7") << black(QSize(2, 7)) << false;
+    QTest::newRow("a line of 5000 x 3") << black(QSize(5000, 3)) << false;
+    QTest::newRow("63 x 64 of black") << black(QSize(63, 64)) << false;
+    QTest::newRow("a photograph") << decoded(
+                                         testpages::encoded(testpages::photograph(), "JPEG", 85))
+                                  << false;
 }
 
-void TstPage::emptyPictureGivesWhitePage()
+// Whatever the picture, a page of the size, pure black and white, with no
+// speck and no white area too small to colour.
+void TstPage::anyPictureGivesAPage()
 {
-    const QImage prepared = page::preparePage(QImage());
-    QCOMPARE(prepared.size(), page::Size);
-    QCOMPARE(pagecheck::whitePieces(prepared).sizes, QList<int>({353 * 409}));
+    QFETCH(QImage, picture);
+    QFETCH(bool, blank);
+    const QImage result = prepared(picture);
+    QCOMPARE(result.size(), page::Size);
+    QVERIFY(pagecheck::onlyBlackAndWhite(result));
+    QVERIFY(pagecheck::smallestBlack(result) == 0 ||
+            pagecheck::smallestBlack(result) > page::MaxSpeck);
+    QVERIFY(pagecheck::smallestWhite(result) >= page::MinWhiteArea);
+    if (blank)
+        QCOMPARE(pagecheck::whitePieces(result).sizes, QList<int>({353 * 409}));
 }
 
 void TstPage::suggestedName_data()

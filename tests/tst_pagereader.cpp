@@ -1,5 +1,7 @@
 #include "zedoimport/pagereader.h"
 
+#include "zedoimport/pagemaker.h"
+
 #include "badfiles.h"
 #include "errormessage.h"
 #include "pagecheck.h"
@@ -107,7 +109,7 @@ QByteArray svgOf(qint64 side, bool viewBoxOnly)
 // original, so for them the lines are counted rather than followed.
 void checkPage(const QImage &picture, const QImage &original, bool sameRenderer)
 {
-    const QImage prepared = core::page::preparePage(picture);
+    const QImage prepared = zedoimport::PreparePicture(picture).page;
     QCOMPARE(prepared.size(), core::page::Size);
     QVERIFY(pagecheck::onlyBlackAndWhite(prepared));
     const pagecheck::Areas areas = pagecheck::compareAreas(original, prepared);
@@ -127,6 +129,7 @@ class TstPageReader : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { zedoimport::SetUpReading(); }
     void everyFormat_data();
     void everyFormat();
     void pdfPages();
@@ -157,6 +160,11 @@ void TstPageReader::everyFormat_data()
     QTest::newRow("GIF, 150 dpi") << gifOf(testpages::linePage(QSize(1240, 1754))) << true;
     QTest::newRow("SVG") << testpages::svgPage() << true;
     QTest::newRow("PDF") << testpages::pdfPage() << false;
+    // The finer setting of every home scanner: 35 million pixels, beyond
+    // Qt's own limit in memory.
+    const QImage a4at600 = testpages::linePage(QSize(4960, 7016));
+    QTest::newRow("PNG, 600 dpi") << testpages::encoded(a4at600, "PNG") << true;
+    QTest::newRow("JPEG, 600 dpi") << testpages::encoded(a4at600, "JPEG", 85) << true;
 }
 
 // Each picture against the same drawing made at the size it was read at.
@@ -169,6 +177,9 @@ void TstPageReader::everyFormat()
         errorMessageOf([&] { source = ReadSourceData(bytes, QStringLiteral("sida")); });
     QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
     QCOMPARE(source.pageCount, 1);
+    // A JPEG is decoded at the size the page needs, at most twice that.
+    if (bytes.startsWith("\xFF\xD8"))
+        QVERIFY(source.picture.height() < 2 * 4 * core::page::fittedRect(testpages::A4).height());
     checkPage(source.picture, testpages::linePage(source.picture.size()), sameRenderer);
 }
 
@@ -274,7 +285,7 @@ void TstPageReader::enormousDrawingsDrawnSmall()
     QVERIFY(resetPeakMemory());
     const qint64 before = memoryKb("VmHWM");
     const zedoimport::Source source = ReadSourceData(bytes, QStringLiteral("stor"), page);
-    const QImage prepared = core::page::preparePage(source.picture);
+    const QImage prepared = zedoimport::PreparePicture(source.picture).page;
     QVERIFY(source.picture.width() <= zedoimport::DrawingSize.width());
     QVERIFY(source.picture.height() <= zedoimport::DrawingSize.height());
     // The frame's inside and outside, and the margin outside a cut page.
@@ -300,7 +311,7 @@ void TstPageReader::cutShortFilesGiveAPageOrAMessage()
     QFETCH(QByteArray, bytes);
     try {
         const zedoimport::Source source = ReadSourceData(bytes, QStringLiteral("kort"));
-        QCOMPARE(core::page::preparePage(source.picture).size(), core::page::Size);
+        QCOMPARE(zedoimport::PreparePicture(source.picture).page.size(), core::page::Size);
     } catch (const core::Error &error) {
         QVERIFY2(error.message().contains(QStringLiteral("kort kan inte läsas: ")),
                  qPrintable(error.message()));

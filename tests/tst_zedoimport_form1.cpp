@@ -1,6 +1,7 @@
 #include "zedoimport/form1.h"
 
 #include "core/page.h"
+#include "zedoimport/pagemaker.h"
 #include "core/pictureloader.h"
 #include "forms/checkbox3d.h"
 #include "forms/commandbutton3d.h"
@@ -11,8 +12,12 @@
 #include "fixture/formfixture.h"
 #include "testpages.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QListView>
+#include <QSettings>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -25,8 +30,8 @@ struct ImportBench : Bench
 {
     ImportBench()
     {
-        forms::setFileChooser([this](const QString &, const QString &, const QString &) {
-            ++choices;
+        forms::setFileChooser([this](const QString &, const QString &folder, const QString &) {
+            folders << folder;
             return chosen.isEmpty() ? QString() : path(chosen);
         });
         forms::setQuestionHandler([this](const QString &question) {
@@ -40,7 +45,7 @@ struct ImportBench : Bench
     }
 
     QString chosen;
-    int choices = 0;
+    QStringList folders;
     bool answer = false;
     QStringList questions;
 };
@@ -49,6 +54,12 @@ const QByteArray &jpegPage()
 {
     static const QByteArray jpeg = testpages::encoded(testpages::linePage(), "JPEG", 30);
     return jpeg;
+}
+
+// The picture as the window reads it.
+QImage readBack(const QByteArray &bytes)
+{
+    return zedoimport::ReadSourceData(bytes, QStringLiteral("sida")).picture;
 }
 
 QImage rgb(const QImage &image)
@@ -62,7 +73,11 @@ class TstZedoimportForm1 : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void startsWithTheChooserAndShowsBothPages();
+    void chooserOpensInTheDownloadsThenTheLastFolder();
+    void straighteningShowsTheSheetAndCanBeTurnedOff();
+    void pagesOfAPdfArePickedBySight();
     void cancelledChooserLeavesTheWindowEmpty();
     void unreadableFileIsToldAndTheShownPageStays();
     void gapCheckBoxUpdatesThePage();
@@ -74,6 +89,13 @@ private slots:
     void failedSaveIsTold();
 };
 
+void TstZedoimportForm1::initTestCase()
+{
+    // The last folder is remembered in the settings of the tests, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("Krumelo"), QStringLiteral("zedoimport")).clear();
+}
+
 void TstZedoimportForm1::startsWithTheChooserAndShowsBothPages()
 {
     ImportBench bench;
@@ -82,19 +104,92 @@ void TstZedoimportForm1::startsWithTheChooserAndShowsBothPages()
     QCOMPARE(bench.load(), std::nullopt);
     QVERIFY(bench.show());
     zedoimport::Form1 &form = bench.form();
-    QCOMPARE(bench.choices, 1);
+    QCOMPARE(bench.folders.size(), 1);
     QCOMPARE(form.windowTitle(), QStringLiteral("Krumelo – ny målarbild"));
-    const QImage picture = QImage::fromData(jpegPage());
-    QCOMPARE(rgb(form.Image2->Picture()), rgb(core::page::preparePage(picture)));
+    const QImage picture = readBack(jpegPage());
+    QCOMPARE(rgb(form.Image2->Picture()), rgb(zedoimport::PreparePicture(picture).page));
     QCOMPARE(form.Image1->Picture(), core::page::fitPreview(picture));
     QCOMPARE(form.Text1->text(), QStringLiteral("Katt på tur.bmp"));
     QVERIFY(form.Command3D2->isEnabled());
     QVERIFY(!form.Spin1->isEnabled());
     QVERIFY(form.Check3D1->Value());
+    QVERIFY(form.Check3D2->Value());
     // Both boxes show their page pixel for pixel.
     const QImage shown = form.Image2->grab().toImage().copy(1, 1, 353, 409);
     QCOMPARE(rgb(shown), rgb(form.page()));
     QCOMPARE(bench.messages, QStringList());
+}
+
+void TstZedoimportForm1::chooserOpensInTheDownloadsThenTheLastFolder()
+{
+    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    const QString first = QFileInfo(downloads).isDir() ? downloads : QDir::homePath();
+    ImportBench bench;
+    bench.write(QStringLiteral("sida.jpg"), jpegPage());
+    QCOMPARE(bench.load(), std::nullopt);
+    bench.chosen = QStringLiteral("sida.jpg");
+    QTest::mouseClick(bench.form().Command3D1, Qt::LeftButton);
+    QTest::mouseClick(bench.form().Command3D1, Qt::LeftButton);
+    // The next time the importer starts, too.
+    zedoimport::Form1 again;
+    again.Command3D1_Click();
+    const QString here = QFileInfo(bench.path(QString())).absoluteFilePath();
+    QCOMPARE(bench.folders, QStringList({first, first, here, here}));
+}
+
+// A photograph of a page on a table: the sheet found is outlined on the
+// picture and straightened on the page, until the switch is turned off.
+void TstZedoimportForm1::straighteningShowsTheSheetAndCanBeTurnedOff()
+{
+    ImportBench bench;
+    const QByteArray photo =
+        testpages::encoded(testpages::pageIn(testpages::Form::Photographed), "JPEG", 85);
+    bench.write(QStringLiteral("foto.jpg"), photo);
+    bench.chosen = QStringLiteral("foto.jpg");
+    QCOMPARE(bench.load(), std::nullopt);
+    zedoimport::Form1 &form = bench.form();
+    const QImage picture = readBack(photo);
+    const zedoimport::Prepared straight = zedoimport::PreparePicture(picture);
+    QCOMPARE(straight.sheet.size(), 4);
+    QCOMPARE(form.Image1->Picture(), core::page::fitPreview(picture, straight.sheet));
+    QVERIFY(form.Image1->Picture() != core::page::fitPreview(picture));
+    QCOMPARE(rgb(form.page()), rgb(straight.page));
+    QTest::mouseClick(form.Check3D2, Qt::LeftButton);
+    QCOMPARE(form.Image1->Picture(), core::page::fitPreview(picture));
+    QCOMPARE(rgb(form.page()),
+             rgb(zedoimport::PreparePicture(picture, {.straighten = false}).page));
+    QVERIFY(rgb(form.page()) != rgb(straight.page));
+}
+
+// A PDF of several pages shows its pages to choose from as it opens; a click
+// on one shows that page.
+void TstZedoimportForm1::pagesOfAPdfArePickedBySight()
+{
+    ImportBench bench;
+    const QByteArray pdf = testpages::pdfPage(3);
+    bench.write(QStringLiteral("bok.pdf"), pdf);
+    bench.chosen = QStringLiteral("bok.pdf");
+    QCOMPARE(bench.load(), std::nullopt);
+    zedoimport::Form2 *pages = bench.form().pageChooser();
+    QVERIFY(pages && pages->isVisible());
+    QCOMPARE(pages->windowTitle(), QStringLiteral("Välj sida"));
+    QAbstractItemModel *model = pages->List1->model();
+    QCOMPARE(model->rowCount(), 3);
+    const auto picture = [&](int row) {
+        return model->index(row, 0).data(Qt::DecorationRole).value<QImage>();
+    };
+    // Each page drawn small, told apart by the block below its drawing.
+    QVERIFY(picture(0) != picture(2) && picture(1) != picture(2));
+    QCOMPARE(model->index(2, 0).data().toString(), QStringLiteral("3"));
+    const QRect third = pages->List1->visualRect(model->index(2, 0));
+    QTest::mouseClick(pages->List1->viewport(), Qt::LeftButton, {}, third.center());
+    QTRY_VERIFY(!bench.form().pageChooser());
+    QCOMPARE(bench.form().Spin1->value(), 3);
+    const QImage thirdPage =
+        zedoimport::PreparePicture(
+            zedoimport::ReadSourceData(pdf, QStringLiteral("bok.pdf"), 3).picture)
+            .page;
+    QCOMPARE(rgb(bench.form().page()), rgb(thirdPage));
 }
 
 void TstZedoimportForm1::cancelledChooserLeavesTheWindowEmpty()
@@ -133,9 +228,9 @@ void TstZedoimportForm1::gapCheckBoxUpdatesThePage()
     bench.chosen = QStringLiteral("ringar.jpg");
     QCOMPARE(bench.load(), std::nullopt);
     QVERIFY(bench.show());
-    const QImage picture = QImage::fromData(rings);
-    const QImage closed = core::page::preparePage(picture);
-    const QImage open = core::page::preparePage(picture, {.closeGaps = false});
+    const QImage picture = readBack(rings);
+    const QImage closed = zedoimport::PreparePicture(picture).page;
+    const QImage open = zedoimport::PreparePicture(picture, {.closeGaps = false}).page;
     QVERIFY(rgb(closed) != rgb(open));
     QCOMPARE(rgb(bench.form().page()), rgb(closed));
     QTest::mouseClick(bench.form().Check3D1, Qt::LeftButton);
@@ -158,12 +253,15 @@ void TstZedoimportForm1::pageNumberChoosesThePdfPage()
     QCOMPARE(form.Spin1->maximum(), 3);
     QCOMPARE(form.Spin1->value(), 1);
     form.Spin1->setValue(3);
-    const QImage third = core::page::preparePage(
-        zedoimport::ReadSourceData(pdf, QStringLiteral("sidor.pdf"), 3).picture);
+    const QImage third =
+        zedoimport::PreparePicture(
+            zedoimport::ReadSourceData(pdf, QStringLiteral("sidor.pdf"), 3).picture)
+            .page;
     QCOMPARE(rgb(form.page()), rgb(third));
     QVERIFY(rgb(third) !=
-            rgb(core::page::preparePage(
-                zedoimport::ReadSourceData(pdf, QStringLiteral("sidor.pdf"), 1).picture)));
+            rgb(zedoimport::PreparePicture(
+                    zedoimport::ReadSourceData(pdf, QStringLiteral("sidor.pdf"), 1).picture)
+                    .page));
     // Another file starts again at its first page.
     bench.write(QStringLiteral("sida.jpg"), jpegPage());
     form.OpenFile(bench.path(QStringLiteral("sida.jpg")));

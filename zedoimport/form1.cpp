@@ -6,11 +6,14 @@
 #include "forms/imagebox.h"
 #include "forms/label.h"
 #include "forms/runtime.h"
+#include "zedoimport/pagemaker.h"
 #include "zedoimport/pagewriter.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
 
@@ -22,9 +25,20 @@ const QString Filter = QStringLiteral(
     "Bilder och PDF-filer (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff *.svg *.pdf "
     "*.PNG *.JPG *.JPEG *.GIF *.BMP *.WEBP *.TIF *.TIFF *.SVG *.PDF);;Alla filer (*)");
 
-// Pages from the web land among the downloads.
+const QString LastFolderKey = QStringLiteral("lastFolder");
+
+QSettings remembered()
+{
+    return QSettings(QStringLiteral("Krumelo"), QStringLiteral("zedoimport"));
+}
+
+// Pages from the web land among the downloads; after that, the adult's
+// pictures are where the last one was.
 QString startFolder()
 {
+    const QString last = remembered().value(LastFolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
     const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     return QFileInfo(downloads).isDir() ? downloads : QDir::homePath();
 }
@@ -42,7 +56,9 @@ void Form1::connectHandlers()
 {
     connect(Command3D1, &forms::CommandButton3D::Click, this, &Form1::Command3D1_Click);
     connect(Spin1, &QSpinBox::valueChanged, this, &Form1::Spin1_Change);
+    connect(Command3D3, &forms::CommandButton3D::Click, this, &Form1::Command3D3_Click);
     connect(Check3D1, &forms::CheckBox3D::clicked, this, &Form1::Check3D1_Click);
+    connect(Check3D2, &forms::CheckBox3D::clicked, this, &Form1::Check3D2_Click);
     connect(Command3D2, &forms::CommandButton3D::Click, this, &Form1::Command3D2_Click);
 }
 
@@ -55,8 +71,10 @@ void Form1::Command3D1_Click()
 {
     const QString fileName =
         forms::ChooseFile(QStringLiteral("Välj en bild eller en PDF-fil"), startFolder(), Filter);
-    if (!fileName.isEmpty())
-        OpenFile(fileName);
+    if (fileName.isEmpty())
+        return;
+    remembered().setValue(LastFolderKey, QFileInfo(fileName).absolutePath());
+    OpenFile(fileName);
 }
 
 void Form1::OpenFile(const QString &fileName)
@@ -74,6 +92,8 @@ void Form1::OpenFile(const QString &fileName)
     Text1->setText(core::page::suggestedName(fileName));
     Command3D2->setEnabled(true);
     Label5->setCaption(QString());
+    if (Spin1->maximum() > 1)
+        Command3D3_Click();
 }
 
 void Form1::Spin1_Change()
@@ -85,7 +105,24 @@ void Form1::Spin1_Change()
     }
 }
 
+void Form1::Command3D3_Click()
+{
+    QFile file(m_fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    delete m_pageChooser;
+    m_pageChooser = new Form2(file.readAll(), Spin1->value(), this);
+    m_pageChooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_pageChooser, &Form2::PageChosen, Spin1, &QSpinBox::setValue);
+    m_pageChooser->open();
+}
+
 void Form1::Check3D1_Click()
+{
+    ShowPage();
+}
+
+void Form1::Check3D2_Click()
 {
     ShowPage();
 }
@@ -96,13 +133,16 @@ void Form1::ShowSource(const Source &source)
     const QSignalBlocker quiet(Spin1);
     Spin1->setRange(1, source.pageCount);
     Spin1->setEnabled(source.pageCount > 1);
-    Image1->setPicture(core::page::fitPreview(m_picture));
+    Command3D3->setEnabled(source.pageCount > 1);
     ShowPage();
 }
 
 void Form1::ShowPage()
 {
-    m_page = core::page::preparePage(m_picture, {.closeGaps = Check3D1->Value()});
+    const Prepared prepared = PreparePicture(
+        m_picture, {.closeGaps = Check3D1->Value(), .straighten = Check3D2->Value()});
+    m_page = prepared.page;
+    Image1->setPicture(core::page::fitPreview(m_picture, prepared.sheet));
     Image2->setPicture(m_page);
 }
 

@@ -38,6 +38,16 @@ forms::CommandButton3D *command(QWidget *window, const QString &text)
     return button;
 }
 
+// A switch of how the page is made, on at first.
+forms::CheckBox3D *switchBox(QWidget *window, const QString &text)
+{
+    auto *box = new forms::CheckBox3D(window);
+    box->setCaption(text);
+    box->setFont(forms::designFont(SansSerif, 12, true));
+    box->setValue(true);
+    return box;
+}
+
 } // namespace
 
 void Form1::buildDesign()
@@ -74,18 +84,20 @@ void Form1::buildChoices()
     Command3D1 = command(this, QStringLiteral("Välj fil …"));
     place(Command3D1, 240, 6825, 2100, 600);
     Label3 = caption(this, QStringLiteral("Sida"), 12);
-    place(Label3, 2700, 6930, 750, 330);
+    place(Label3, 2490, 6930, 600, 330);
     Spin1 = new QSpinBox(this);
     Spin1->setFont(forms::designFont(SansSerif, 12, false));
     Spin1->setRange(1, 1);
     Spin1->setEnabled(false);
-    place(Spin1, 3450, 6870, 1200, 480);
+    place(Spin1, 3090, 6870, 900, 480);
     forms::nameAfterLabel(Spin1, Label3);
-    Check3D1 = new forms::CheckBox3D(this);
-    Check3D1->setCaption(QStringLiteral("Stäng små glipor"));
-    Check3D1->setFont(forms::designFont(SansSerif, 12, true));
-    Check3D1->setValue(true);
-    place(Check3D1, 240, 7560, 4400, 450);
+    Command3D3 = command(this, QStringLiteral("Sidor …"));
+    Command3D3->setEnabled(false);
+    place(Command3D3, 4140, 6825, 1425, 600);
+    Check3D1 = switchBox(this, QStringLiteral("Stäng små glipor"));
+    place(Check3D1, 240, 7560, 2700, 450);
+    Check3D2 = switchBox(this, QStringLiteral("Räta upp sidan"));
+    place(Check3D2, 3090, 7560, 2475, 450);
 }
 
 void Form1::buildSaving()

@@ -3,13 +3,28 @@
 #include "forms/swedishtexts.h"
 #include "zedoimport/commandline.h"
 #include "zedoimport/form1.h"
+#include "zedoimport/pagereader.h"
 
 #include <QApplication>
 
+#include <cstdio>
 #include <memory>
+
+namespace {
+
+// Qt's notes on damaged or unusual pictures are in English and meant for
+// developers; the adult is told in Swedish what went wrong, once.
+void keepQtNotesOffTheTerminal(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(keepQtNotesOffTheTerminal);
     // With a file named it works as a command and shows no window, so it
     // runs where there is no display too.
     const bool command = argc > 1;
@@ -22,6 +37,7 @@ int main(int argc, char *argv[])
         app = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zedoimport"));
     forms::useSwedishTexts();
+    zedoimport::SetUpReading();
     if (command)
         return zedoimport::RunCommandLine(QCoreApplication::arguments().mid(1));
 

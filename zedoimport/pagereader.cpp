@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "core/filekind.h"
+#include "zedoimport/pagemaker.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -14,9 +15,49 @@
 
 #include <poppler-qt6.h>
 
+#include <cstdio>
+
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace zedoimport {
 
 namespace {
+
+bool quietDecoding = false;
+
+// libpng writes what it finds wrong in a damaged file straight to standard
+// error, past Qt's message handler. While a picture is decoded, that goes
+// nowhere: the adult is told the cause in Swedish.
+class QuietStandardError
+{
+public:
+    QuietStandardError()
+    {
+        if (!quietDecoding)
+            return;
+        std::fflush(stderr);
+        m_saved = dup(STDERR_FILENO);
+        const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (nowhere >= 0) {
+            dup2(nowhere, STDERR_FILENO);
+            close(nowhere);
+        }
+    }
+    ~QuietStandardError()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        dup2(m_saved, STDERR_FILENO);
+        close(m_saved);
+    }
+    QuietStandardError(const QuietStandardError &) = delete;
+    QuietStandardError &operator=(const QuietStandardError &) = delete;
+
+private:
+    int m_saved = -1;
+};
 
 [[noreturn]] void fail(const QString &fileName, const QString &cause)
 {
@@ -49,6 +90,27 @@ QSize fittedDrawing(QSizeF claimed, QSize room)
     return claimed.scaled(QSizeF(room), Qt::KeepAspectRatio).toSize().expandedTo({1, 1});
 }
 
+[[noreturn]] void tooLarge(const QString &fileName, QSize size)
+{
+    fail(fileName, QStringLiteral("bilden är för stor (%1 × %2 bildpunkter; högst %3 miljoner går)")
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(MaxPixels / 1'000'000));
+}
+
+// JPEG pictures are decoded straight to a half, a quarter or an eighth of
+// their size when that still gives the page all it needs, four times the
+// size the picture gets on the page: a photograph of twelve million pixels
+// is decoded as three.
+QSize decodedSize(QSize size)
+{
+    const QSize needed = core::page::fittedRect(size).size() * 4;
+    for (int shrink : {8, 4, 2})
+        if (size.width() / shrink >= needed.width() && size.height() / shrink >= needed.height())
+            return size / shrink;
+    return size;
+}
+
 QImage readRaster(const QByteArray &bytes, const QString &fileName, int page)
 {
     QByteArray data = bytes;
@@ -60,23 +122,26 @@ QImage readRaster(const QByteArray &bytes, const QString &fileName, int page)
     reader.setAutoTransform(true);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > MaxPixels)
-        fail(fileName, QStringLiteral("bilden är för stor (%1 × %2 bildpunkter; högst %3 "
-                                      "miljoner går)")
-                           .arg(size.width())
-                           .arg(size.height())
-                           .arg(MaxPixels / 1'000'000));
+        tooLarge(fileName, size);
     if (page != 1)
         fail(fileName, QStringLiteral("bara PDF-filer har fler sidor än en"));
+    if (size.isValid() && reader.format() == "jpeg")
+        reader.setScaledSize(decodedSize(size));
     QImage picture;
+    bool read = false;
+    {
+        const QuietStandardError quiet;
+        read = reader.read(&picture);
+    }
     // Some of Qt's readers report success with no picture for a damaged file.
-    if (!reader.read(&picture) || picture.isNull()) {
+    if (!read || picture.isNull()) {
         if (reader.error() == QImageReader::UnsupportedFormatError)
             fail(fileName, QStringLiteral("det är varken en bild eller en PDF-fil i ett format "
                                           "som går att läsa"));
-        fail(fileName, QStringLiteral("bilden är trasig (%1)").arg(reader.errorString()));
+        fail(fileName, QStringLiteral("bilden är trasig"));
     }
     if (qint64(picture.width()) * picture.height() > MaxPixels)
-        fail(fileName, QStringLiteral("bilden är för stor"));
+        tooLarge(fileName, picture.size());
     return picture;
 }
 
@@ -108,15 +173,10 @@ bool pastDeadline(const QVariant &deadline)
 
 QImage drawPdfPage(const Poppler::Page &pdfPage, const QString &fileName, QSize room)
 {
-    const QSizeF points = pdfPage.pageSizeF();
-    if (points.isEmpty())
+    if (pdfPage.pageSizeF().isEmpty())
         fail(fileName, QStringLiteral("PDF-sidan har ingen storlek"));
-    const QSize size = fittedDrawing(points, room);
-    const double dotsPerInch = 72.0 * size.width() / points.width();
     const qint64 deadline = QDateTime::currentMSecsSinceEpoch() + MaxDrawingMilliseconds;
-    const QImage picture =
-        pdfPage.renderToImage(dotsPerInch, dotsPerInch, -1, -1, -1, -1, Poppler::Page::Rotate0,
-                              nullptr, nullptr, pastDeadline, QVariant(deadline));
+    const QImage picture = DrawPdfPage(pdfPage, room, MaxDrawingMilliseconds);
     if (picture.isNull())
         fail(fileName, QDateTime::currentMSecsSinceEpoch() > deadline
                            ? QStringLiteral("det tar för lång tid att rita sidan")
@@ -152,6 +212,18 @@ Source readPdf(const QByteArray &bytes, const QString &fileName, int page, QSize
 
 } // namespace
 
+QImage DrawPdfPage(const Poppler::Page &pdfPage, QSize room, int maxMilliseconds)
+{
+    const QSizeF points = pdfPage.pageSizeF();
+    if (points.isEmpty())
+        return {};
+    const QSize size = fittedDrawing(points, room);
+    const double dotsPerInch = 72.0 * size.width() / points.width();
+    const qint64 deadline = QDateTime::currentMSecsSinceEpoch() + maxMilliseconds;
+    return pdfPage.renderToImage(dotsPerInch, dotsPerInch, -1, -1, -1, -1, Poppler::Page::Rotate0,
+                                 nullptr, nullptr, pastDeadline, QVariant(deadline));
+}
+
 Source ReadSourceData(const QByteArray &bytes, const QString &fileName, int page, QSize drawingSize)
 {
     if (bytes.isEmpty())
@@ -163,6 +235,12 @@ Source ReadSourceData(const QByteArray &bytes, const QString &fileName, int page
     if (isSvg(bytes))
         return {readSvg(bytes, fileName, page, drawingSize), 1};
     return {readRaster(bytes, fileName, page), 1};
+}
+
+void SetUpReading()
+{
+    QImageReader::setAllocationLimit(int(MaxPixels * 8 / (1024 * 1024)) + 1);
+    quietDecoding = true;
 }
 
 Source ReadSource(const QString &fileName, int page)
@@ -187,7 +265,7 @@ Source ReadSource(const QString &fileName, int page)
 
 QImage PreparePage(const QString &fileName, int page, const core::page::Options &options)
 {
-    return core::page::preparePage(ReadSource(fileName, page).picture, options);
+    return PreparePicture(ReadSource(fileName, page).picture, options).page;
 }
 
 } // namespace zedoimport

@@ -10,6 +10,10 @@
 // here (PNG, JPEG, GIF, BMP, WebP, TIFF, ...), SVG drawings and pages of PDF
 // files. Nothing here needs a window, so the same code serves the window,
 // the command line and a fuzzer.
+namespace Poppler {
+class Page;
+}
+
 namespace zedoimport {
 
 // Files beyond these are refused before they are decoded, so that a stray
@@ -23,6 +27,14 @@ inline constexpr qint64 MaxPixels = 36'000'000;
 inline constexpr QSize DrawingSize(4 * 341, 4 * 397);
 // The longest a PDF page may take to draw.
 inline constexpr int MaxDrawingMilliseconds = 20'000;
+
+// Lets Qt's picture readers take every picture within MaxPixels, at up to
+// eight bytes a pixel (16 bits a channel): Qt's own limit of 128 MB would
+// refuse an A4 page scanned at 600 dots per inch. And keeps what the
+// decoders write to standard error about a damaged picture off the adult's
+// terminal. Both hold for the whole program; the importer sets them up as it
+// starts.
+void SetUpReading();
 
 // A picture read from a file; for a PDF file, the chosen page and the
 // number of pages.
@@ -43,6 +55,10 @@ Source ReadSource(const QString &fileName, int page = 1);
 // which takes every path of the full size in a fraction of the time.
 Source ReadSourceData(const QByteArray &bytes, const QString &fileName, int page = 1,
                       QSize drawingSize = DrawingSize);
+
+// A page of a PDF file drawn to fit `room`, whatever size it claims; null
+// when it cannot be drawn, or not within `maxMilliseconds`.
+QImage DrawPdfPage(const Poppler::Page &pdfPage, QSize room, int maxMilliseconds);
 
 // Reads the file and prepares its page: what the window shows and the
 // command line saves.

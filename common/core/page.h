@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPolygonF>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -19,23 +20,12 @@ namespace core::page {
 inline constexpr QSize Size(353, 409);
 // White kept round the drawing, so that no line touches the edge of the page.
 inline constexpr int Margin = 6;
-// A pixel is ink when its brightest channel, laid on white, is below this.
-inline constexpr int InkLevel = 160;
 // Black pieces of at most this many pixels, touching nothing, are noise.
 inline constexpr int MaxSpeck = 4;
 // White areas smaller than this are too small to fill and print as specks.
 inline constexpr int MinWhiteArea = 6;
 // Openings in lines up to this wide are closed.
 inline constexpr int MaxGap = 3;
-
-// The ink of a picture of any format and size, pixel for pixel. Transparency
-// is laid on white first. A pixel is ink when even its brightest channel is
-// darker than `level`: grey and black lines are ink, while coloured areas,
-// however strong (red, blue), stay white to be coloured again. With 160 a
-// pixel at least about 40 % covered by black ink counts, so an anti-aliased
-// line of one pixel keeps its middle, and the light ringing of compressed
-// pictures stays white.
-QImage threshold(const QImage &picture, int level = InkLevel);
 
 // Where a picture of `size` lands on the page: scaled to fit within the
 // margin, proportions kept, centred.
@@ -54,8 +44,10 @@ QRect fittedRect(QSize size);
 QImage fitToPage(const QImage &ink);
 
 // The picture itself, smoothly scaled into fittedRect on a white page, so
-// that it can be shown beside its prepared page, place for place.
-QImage fitPreview(const QImage &picture);
+// that it can be shown beside its prepared page, place for place; with
+// `outline` (in the picture's pixels), the outline of the sheet found in it
+// drawn over it.
+QImage fitPreview(const QImage &picture, const QPolygonF &outline = {});
 
 // Makes white every black piece (8-connected) of at most `maxSpeck` pixels:
 // dust and compression noise, too small to enclose an area anyone can fill.
@@ -77,14 +69,16 @@ void fillWhiteIslands(QImage &page, int minArea = MinWhiteArea);
 struct Options
 {
     bool closeGaps = true;
+    // Find the sheet of paper in a photograph and straighten it, or turn a
+    // scan that leans back upright.
+    bool straighten = true;
 };
 
-// The whole preparation: threshold, fit to the page, remove specks, close
-// gaps (unless turned off), fill white islands. The result is a 1-bit image
-// of exactly Size with only pure black and pure white, ready to be saved as
-// a Windows bitmap. Any picture gives a page, however poor: a photograph
-// gives its dark parts in black. A null picture gives a white page.
-QImage preparePage(const QImage &picture, const Options &options = {});
+// Makes the page of an ink image: fit to the page, remove specks, close gaps
+// (unless turned off), fill white islands. The result is a 1-bit image of
+// exactly Size with only pure black and pure white, ready to be saved as a
+// Windows bitmap. A null image gives a white page.
+QImage finishPage(const QImage &ink, const Options &options = {});
 
 // A file name for the page, from the name of the file it was made from or
 // from a name the adult typed: letters, digits, spaces, hyphens and

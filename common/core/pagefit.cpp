@@ -1,6 +1,5 @@
-// The steps that look at the whole picture: the ink and the scaling. A page
-// of 300 dots per inch has nine million pixels, so each is read once, row by
-// row, and the picture is converted a strip at a time, never copied whole.
+// The steps that bring the ink onto the page: the scaling, and the page
+// made whole.
 #include "core/page.h"
 
 #include <QPainter>
@@ -14,17 +13,6 @@ namespace {
 
 constexpr uchar Ink = 0;
 constexpr uchar Paper = 255;
-constexpr int StripRows = 64;
-
-// Premultiplied, so laying on white is adding what the alpha leaves out.
-void thresholdRow(const QRgb *from, uchar *to, int width, int level)
-{
-    for (int x = 0; x < width; ++x) {
-        const QRgb p = from[x];
-        const int brightest = std::max({qRed(p), qGreen(p), qBlue(p)}) + 255 - qAlpha(p);
-        to[x] = brightest < level ? Ink : Paper;
-    }
-}
 
 // The picture pixels [from, to) that a page pixel takes along one side.
 struct Share
@@ -84,20 +72,6 @@ void drawFrame(QImage &page, const QRect &frame)
 
 } // namespace
 
-QImage threshold(const QImage &picture, int level)
-{
-    QImage ink(picture.size(), QImage::Format_Grayscale8);
-    for (int top = 0; top < picture.height(); top += StripRows) {
-        const int rows = std::min(StripRows, picture.height() - top);
-        const QImage strip = picture.copy(0, top, picture.width(), rows)
-                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        for (int y = 0; y < rows; ++y)
-            thresholdRow(reinterpret_cast<const QRgb *>(strip.constScanLine(y)),
-                         ink.scanLine(top + y), picture.width(), level);
-    }
-    return ink;
-}
-
 QRect fittedRect(QSize size)
 {
     const QSize room = Size - QSize(2 * Margin, 2 * Margin);
@@ -132,7 +106,7 @@ QImage fitToPage(const QImage &ink)
     return page;
 }
 
-QImage fitPreview(const QImage &picture)
+QImage fitPreview(const QImage &picture, const QPolygonF &outline)
 {
     QImage preview(Size, QImage::Format_RGB32);
     preview.fill(Qt::white);
@@ -142,12 +116,21 @@ QImage fitPreview(const QImage &picture)
     QPainter painter(&preview);
     painter.drawImage(box,
                       picture.scaled(box.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    if (!outline.isEmpty()) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(box.topLeft());
+        painter.scale(qreal(box.width()) / picture.width(), qreal(box.height()) / picture.height());
+        // Two pixels wide on the screen, in a strong green that stands out
+        // on paper, tables and shadows alike.
+        painter.setPen(QPen(QColor(0, 200, 60), 2 * picture.width() / qreal(box.width())));
+        painter.drawPolygon(outline);
+    }
     return preview;
 }
 
-QImage preparePage(const QImage &picture, const Options &options)
+QImage finishPage(const QImage &ink, const Options &options)
 {
-    QImage page = fitToPage(threshold(picture));
+    QImage page = fitToPage(ink);
     removeSpecks(page);
     if (options.closeGaps)
         closeGaps(page);

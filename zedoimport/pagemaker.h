@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/page.h"
+
+#include <QImage>
+#include <QPolygonF>
+
+// Preparing a colouring page from any picture: a page drawn for the screen,
+// a scan, a photograph of a book page.
+namespace zedoimport {
+
+struct Inked
+{
+    // The lines of the picture as an ink image of core::page, at four times
+    // the size they get on the page (or the picture's size, when smaller);
+    // null for a null picture.
+    QImage ink;
+    // The corners of the sheet found in the picture, in its pixels; empty
+    // when the whole picture was taken as the page.
+    QPolygonF sheet;
+};
+
+// Finds the sheet (when `straighten`) and straightens it, or turns a page
+// that leans back upright; and judges which pixels are lines against the
+// paper around them.
+Inked InkOfPicture(const QImage &picture, bool straighten = true);
+
+struct Prepared
+{
+    // The page, as core::page::finishPage gives it.
+    QImage page;
+    // The corners of the sheet found in the picture, in its pixels; empty
+    // when the whole picture was taken as the page.
+    QPolygonF sheet;
+};
+
+// The ink of the picture, and the page made of it with
+// core::page::finishPage. A null picture gives a white page.
+Prepared PreparePicture(const QImage &picture, const core::page::Options &options = {});
+
+} // namespace zedoimport
