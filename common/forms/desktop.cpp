@@ -70,8 +70,9 @@ void makeMainWindow(QWidget *window, const QString &icon)
 {
     // A window that belongs to the backdrop, which window managers keep
     // above it; without minimize and maximize hints they offer neither.
-    window->setWindowFlags(x11::frontWindowType() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    window->setWindowFlags(desktopQuirks().frontWindowType | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint);
     window->setWindowIcon(QIcon(icon));
     x11::whenPutAway(window, [window] { bringToFront(window); });
 }
@@ -79,17 +80,8 @@ void makeMainWindow(QWidget *window, const QString &icon)
 void makeBackdrop(QWidget *backdrop)
 {
     backdrop->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
-    x11::letPointerThrough(backdrop);
-}
-
-void keepOutOfSwitchers(QWidget *backdrop)
-{
-    x11::skipTaskbarAndPager(backdrop);
-}
-
-bool showAgainAfterBackdropResize()
-{
-    return x11::frontLostWithBackdropSize();
+    if (desktopQuirks().backdropLetsPointerThrough)
+        x11::letPointerThrough(backdrop);
 }
 
 int leaveDesktop(int status)

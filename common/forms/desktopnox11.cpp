@@ -1,5 +1,20 @@
 // Built where there is no X11: nothing to ask beyond Qt's own calls.
+#include "forms/desktop.h"
 #include "forms/desktopx11.h"
+
+namespace forms {
+
+const DesktopQuirks &desktopQuirks()
+{
+    static const DesktopQuirks none;
+    return none;
+}
+
+void keepOutOfSwitchers(QWidget *)
+{
+}
+
+} // namespace forms
 
 namespace forms::x11 {
 
@@ -8,21 +23,7 @@ std::optional<Screen> primaryScreen()
     return std::nullopt;
 }
 
-Qt::WindowType frontWindowType()
-{
-    return Qt::Dialog;
-}
-
 void letPointerThrough(QWidget *)
-{
-}
-
-bool frontLostWithBackdropSize()
-{
-    return false;
-}
-
-void skipTaskbarAndPager(QWidget *)
 {
 }
 

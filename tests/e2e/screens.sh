@@ -113,8 +113,7 @@ join_screen
 expect_follows zedoconf "joined" $(cell_corner 0) "${QB[13]}"
 screen_mode 1920x1080
 expect_follows zedoconf "shrunk" $(cell_corner 0) "${QB[13]}"
-click "${BRED[@]}"
-save_drawing_choices "while the screens changed"
+press_ok "while the screens changed"
 
 note "zedo on a shrinking and growing screen on $desktop"
 write_flower_ini

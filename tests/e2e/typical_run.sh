@@ -108,7 +108,7 @@ newest_pdf "$WORK/before-print"
 printed_canvas "$PDF" "$WORK/printed.png"
 expect_printed_like "$WORK/canvas.png" "$WORK/printed.png" "${QB[9]}" "${QB[13]}" "${QB[14]}" "${QB[10]}"
 
-"$E2E_DIR/closewindow.py" "$WID"
+close_window "$WID"
 wait_exit "$APP_PID"
 [ "$EXIT_STATUS" = 0 ] || fail "zedo ended with status $EXIT_STATUS after its window closed"
 note "the typical run went through"
