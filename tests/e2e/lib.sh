@@ -204,12 +204,12 @@ close_window() { "$E2E_DIR/closewindow.py" "$1"; }
 SCALE=1
 at() { echo $((WX + SCALE * $1)) $((WY + SCALE * $2)); }
 
-# Weston draws the pointer into the screen, so there it leaves the window
-# after a click, for the screenshots that follow, to REST_POINT.
+# Where a desktop draws the pointer into the screen (sessions.sh), it leaves
+# the window after a click, for the screenshots that follow, to REST_POINT.
 REST_POINT=(0 0)
 click() {
   pointer mousemove $(at "$1" "$2") click 1
-  [ "${SESSION:-}" != weston ] || pointer mousemove "${REST_POINT[@]}"
+  [ "${WM_DRAWS_POINTER:-no}" = no ] || pointer mousemove "${REST_POINT[@]}"
 }
 
 # drag X1 Y1 X2 Y2 [STEPS]: presses at the first point, moves in a straight

@@ -12,6 +12,29 @@ X_SERVER=xvfb # or outputs: see start_xorg_outputs
 FRAME=(0 0 0 0) # the frame around WID: left, right, top, bottom
 SHADOW=0        # how far a frame's shadow reaches beyond it
 
+# What a desktop does unlike the others, as the tests meet it: start_session
+# sets each for its desktop, and the one check it changes reads it.
+# WM_OFFERS_MINIMIZE   yes: minimize is offered even to a window that asks
+#                      for none (openbox; the window comes back at once).
+#                      expect_hints.
+# WM_KEEPS_AWAY        what hold_out tries after which the window manager
+#                      keeps the window away until the backdrop is clicked.
+# WM_MAXIMIZE_KEY      the key that maximizes, where nothing else does
+#                      (weston's frame offers no maximize for the window; its
+#                      key maximizes the window it keeps active, the
+#                      backdrop). hold_out.
+# WM_PLACES_WINDOWS    yes: the window is placed as the window manager likes
+#                      and shown apart from where X says (weston: near the
+#                      backdrop's corner); the pointer finds it.
+#                      place_on_screen, follow_window, is_centred.
+# WM_KEYS_TO_BACKDROP  yes: the keyboard stays on the backdrop, which hands
+#                      every key on to the window (weston). has_focus.
+# WM_DRAWS_POINTER     yes: the pointer is drawn into the screen, so after a
+#                      click it rests on REST_POINT, off the window (weston).
+#                      click.
+WM_OFFERS_MINIMIZE=no WM_KEEPS_AWAY="" WM_MAXIMIZE_KEY="" WM_PLACES_WINDOWS=no
+WM_KEYS_TO_BACKDROP=no WM_DRAWS_POINTER=no
+
 # start_session DESKTOP [WIDTHxHEIGHT]: a private X server with the desktop
 # DESKTOP on it: bare (none), openbox (with tint2), xfwm4 (with xfce4-panel),
 # mutter or weston (with XWayland; the programs then run on XWayland's
@@ -29,6 +52,7 @@ start_session() {
     openbox)
       start_helper openbox openbox --sm-disable
       wait_for "openbox" window_manager_running
+      WM_OFFERS_MINIMIZE=yes
       start_helper tint2 tint2
       wait_for "the panel's room in the work area" panel_reserved
       ;;
@@ -47,7 +71,11 @@ start_session() {
       start_helper mutter mutter --x11 --replace
       wait_for "mutter" window_manager_running
       ;;
-    weston) start_weston ;;
+    weston)
+      start_weston
+      WM_MAXIMIZE_KEY=super+shift+m WM_PLACES_WINDOWS=yes WM_KEYS_TO_BACKDROP=yes
+      WM_DRAWS_POINTER=yes
+      ;;
     *) fail "no desktop $SESSION" ;;
   esac
   note "desktop $SESSION"
@@ -164,7 +192,7 @@ EOF
 # each window; but it places a window again when the window is shown afresh,
 # and follow_window asks again.
 place_on_screen() {
-  [ "$SESSION" = weston ] || return 0
+  [ "$WM_PLACES_WINDOWS" = yes ] || return 0
   [ "${PLACED:-}" = "$WID" ] || measure_place "$E2E_TIMEOUT" ||
     fail "the pointer in the middle of the screen is not on the window"
   WX=$((WX + SHIFT[0])) WY=$((WY + SHIFT[1]))
@@ -174,7 +202,7 @@ place_on_screen() {
 # it is not to be found there.
 follow_window() {
   window_place "$WID"
-  [ "$SESSION" = weston ] || return 0
+  [ "$WM_PLACES_WINDOWS" = yes ] || return 0
   measure_place 1 || return 1
   WX=$((WX + SHIFT[0])) WY=$((WY + SHIFT[1]))
 }
@@ -198,9 +226,16 @@ measure_place() {
 pointer_to() {
   local size
   size=$(DISPLAY=${SCREEN_DISPLAY:-$DISPLAY} xdotool getdisplaygeometry)
-  pointer mousemove 0 0 sleep 0.2 mousemove $((${size% *} - 1)) $((${size#* } - 1)) sleep 0.2
+  pointer mousemove 0 0
+  let_weston_follow_the_pointer
+  pointer mousemove $((${size% *} - 1)) $((${size#* } - 1))
+  let_weston_follow_the_pointer
   pointer mousemove "$1" "$2"
 }
+
+# Weston reads the motion of the X pointer in its own time, and nothing on
+# the X server tells when it has; this is the time it takes.
+let_weston_follow_the_pointer() { sleep 0.2; }
 
 pointer_on() {
   eval "$(xdotool getmouselocation --shell 2>/dev/null | sed 's/^/P/')"
@@ -245,7 +280,7 @@ is_centred() {
   local size width height
   size=$(xdotool getdisplaygeometry)
   width=${size% *} height=${size#* }
-  if [ "$SESSION" = weston ]; then
+  if [ "$WM_PLACES_WINDOWS" = yes ]; then
     [ "$WX" -ge 0 ] && [ "$WY" -ge 0 ] && [ $((WX + WW)) -le "$width" ] &&
       [ $((WY + WH)) -le "$height" ]
     return
@@ -274,7 +309,7 @@ primary_monitor() { monitors | sort -k1,1r -s | head -1; }
 # has_focus: the window has the keyboard. Weston keeps the keyboard on the
 # backdrop, which hands every key on to the window.
 has_focus() {
-  [ "$SESSION" = weston ] && return 0
+  [ "$WM_KEYS_TO_BACKDROP" = yes ] && return 0
   local focus
   focus=$(xdotool getwindowfocus 2>/dev/null) || return 1
   [ "$focus" = "$WID" ]
