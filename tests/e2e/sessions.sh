@@ -17,8 +17,6 @@ SHADOW=0        # how far a frame's shadow reaches beyond it
 # WM_OFFERS_MINIMIZE   yes: minimize is offered even to a window that asks
 #                      for none (openbox; the window comes back at once).
 #                      expect_hints.
-# WM_KEEPS_AWAY        what hold_out tries after which the window manager
-#                      keeps the window away until the backdrop is clicked.
 # WM_MAXIMIZE_KEY      the key that maximizes, where nothing else does
 #                      (weston's frame offers no maximize for the window; its
 #                      key maximizes the window it keeps active, the
@@ -32,7 +30,7 @@ SHADOW=0        # how far a frame's shadow reaches beyond it
 # WM_DRAWS_POINTER     yes: the pointer is drawn into the screen, so after a
 #                      click it rests on REST_POINT, off the window (weston).
 #                      click.
-WM_OFFERS_MINIMIZE=no WM_KEEPS_AWAY="" WM_MAXIMIZE_KEY="" WM_PLACES_WINDOWS=no
+WM_OFFERS_MINIMIZE=no WM_MAXIMIZE_KEY="" WM_PLACES_WINDOWS=no
 WM_KEYS_TO_BACKDROP=no WM_DRAWS_POINTER=no
 
 # start_session DESKTOP [WIDTHxHEIGHT]: a private X server with the desktop
