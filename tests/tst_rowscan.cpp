@@ -18,7 +18,10 @@ std::vector<QRgb> rowOf(const QString &text)
 {
     std::vector<QRgb> row;
     for (QChar c : text)
-        row.push_back(c == u'#' ? Border : c == u'a' ? 0x00000000 : c == u'r' ? 0xFFFF0000 : 0xFFFFFFFF);
+        row.push_back(c == u'#'   ? Border
+                      : c == u'a' ? 0x00000000
+                      : c == u'r' ? 0xFFFF0000
+                                  : 0xFFFFFFFF);
     return row;
 }
 
@@ -59,7 +62,8 @@ private slots:
         QTest::newRow("border with another alpha")
             << dots(20) + "a" << 0 << QString(20, u'g') + "a" << 20;
         QTest::newRow("red is painted over") << "r.r.rr#" << 0 << "gggggg#" << 6;
-        QTest::newRow("to the end of a long row") << dots(37) << 2 << ".." + QString(35, u'g') << 37;
+        QTest::newRow("to the end of a long row")
+            << dots(37) << 2 << ".." + QString(35, u'g') << 37;
     }
 
     void paintToBorder()
@@ -69,8 +73,9 @@ private slots:
         QFETCH(QString, after);
         QFETCH(int, stop);
         std::vector<QRgb> pixels = rowOf(row);
-        QCOMPARE(core::rowscan::paintToBorder(pixels.data(), x, int(pixels.size()), BorderRgb, Fill),
-                 stop);
+        QCOMPARE(
+            core::rowscan::paintToBorder(pixels.data(), x, int(pixels.size()), BorderRgb, Fill),
+            stop);
         QCOMPARE(textOf(pixels), after);
     }
 
@@ -82,8 +87,7 @@ private slots:
         QTest::addColumn<int>("open");
         QTest::newRow("x is open") << "#.#" << 1 << 3 << 1;
         QTest::newRow("after a thin line") << "#.#" << 0 << 3 << 1;
-        QTest::newRow("after two chunks of border")
-            << QString(35, u'#') + "." << 0 << 36 << 35;
+        QTest::newRow("after two chunks of border") << QString(35, u'#') + "." << 0 << 36 << 35;
         QTest::newRow("border with another alpha") << "#a#aa." << 0 << 6 << 5;
         QTest::newRow("none before the end") << QString(40, u'#') + "." << 3 << 40 << 40;
         QTest::newRow("empty range") << ".." << 2 << 2 << 2;
