@@ -54,7 +54,7 @@ write_ini "${good[@]:0:2}" 12 9 16 14 10 10 -1 -1 -1 -1
 mv "$WORK/zedo.ini" "$FOLDER/"
 refused zedo-colour-16 "$zedo" Krumelo "${ZEDO_SIZE[0]}" Krumelo "Colors(2)"
 rm "$FOLDER"/*
-refused zedoconf-no-bitmap "$zedoconf" Hämta "${ZEDOCONF_SIZE[0]}" zedoconf "ingen fil som passar"
+refused zedoconf-no-bitmap "$zedoconf" Hämta "${ZEDOCONF_SIZE[0]}" zedoconf "$FOLDER"
 printf 'BM trasig' >"$FOLDER/a.bmp"
 cp "$WORK/hus.bmp" "$FOLDER/b.bmp"
 refused zedoconf-first-bitmap-damaged "$zedoconf" Hämta "${ZEDOCONF_SIZE[0]}" zedoconf a.bmp

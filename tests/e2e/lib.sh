@@ -168,17 +168,6 @@ message_box() {
   return 1
 }
 
-# backdrop PROGRAM: whether a window of that program covers the whole screen.
-backdrop() {
-  local id screen
-  screen=$(xdotool getdisplaygeometry | tr ' ' x)
-  for id in $(xdotool search --onlyvisible --class "^${1}\$" 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    [ "${WIDTH}x$HEIGHT" != "$screen" ] || return 0
-  done
-  return 1
-}
-
 not_black() { [ "$(root_pixel "$1" "$2")" != 000000 ]; }
 
 # screenshot FILE: the whole screen, as it is shown: on the X server the
