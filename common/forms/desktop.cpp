@@ -54,7 +54,35 @@ void chooseScale(QSize clientSize)
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
 }
 
+// The window managers that need more than every other takes, by the name
+// they give themselves; desktop.h says what each field is for. Openbox,
+// xfwm4 and mutter need nothing more (e2e_desktop_openbox, _xfwm4, _mutter).
+struct WindowManager
+{
+    const char *name;
+    DesktopQuirks quirks;
+};
+constexpr WindowManager WithQuirks[] = {
+    {"Weston WM",
+     {.frontWindowType = Qt::Tool,
+      .backdropLetsPointerThrough = true,
+      .showFrontAgainAfterBackdropResize = true}},
+};
+
 } // namespace
+
+const DesktopQuirks &desktopQuirks()
+{
+    static const DesktopQuirks quirks = [] {
+        const QByteArray name = x11::windowManagerName();
+        for (const WindowManager &known : WithQuirks) {
+            if (name == known.name)
+                return known.quirks;
+        }
+        return DesktopQuirks();
+    }();
+    return quirks;
+}
 
 void prepareDesktop(QSize clientSize)
 {

@@ -4,12 +4,6 @@
 
 namespace forms {
 
-const DesktopQuirks &desktopQuirks()
-{
-    static const DesktopQuirks none;
-    return none;
-}
-
 void keepOutOfSwitchers(QWidget *)
 {
 }
@@ -21,6 +15,11 @@ namespace forms::x11 {
 std::optional<Screen> primaryScreen()
 {
     return std::nullopt;
+}
+
+QByteArray windowManagerName()
+{
+    return {};
 }
 
 void letPointerThrough(QWidget *)

@@ -343,42 +343,15 @@ void letPointerThrough(QWidget *backdrop)
         Watch::instance().framedTakeNoPointer(backdrop);
 }
 
+QByteArray windowManagerName()
+{
+    xcb_connection_t *c = appConnection();
+    return c ? windowManagerName(c) : QByteArray();
+}
+
 } // namespace forms::x11
 
 namespace forms {
-
-namespace {
-
-// The window managers that need more than every other takes, by the name
-// they give themselves; desktop.h says what each field is for. Openbox,
-// xfwm4 and mutter need nothing more (e2e_desktop_openbox, _xfwm4, _mutter).
-struct WindowManager
-{
-    const char *name;
-    DesktopQuirks quirks;
-};
-constexpr WindowManager WithQuirks[] = {
-    {"Weston WM",
-     {.frontWindowType = Qt::Tool,
-      .backdropLetsPointerThrough = true,
-      .showFrontAgainAfterBackdropResize = true}},
-};
-
-} // namespace
-
-const DesktopQuirks &desktopQuirks()
-{
-    static const DesktopQuirks quirks = [] {
-        xcb_connection_t *c = x11::appConnection();
-        const QByteArray name = c ? x11::windowManagerName(c) : QByteArray();
-        for (const WindowManager &known : WithQuirks) {
-            if (name == known.name)
-                return known.quirks;
-        }
-        return DesktopQuirks();
-    }();
-    return quirks;
-}
 
 void keepOutOfSwitchers(QWidget *backdrop)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QRect>
 
 #include <functional>
@@ -24,6 +25,10 @@ struct Screen
 // Asked over a connection of its own, as no application object exists yet:
 // two round trips to the X server, none to the window manager.
 std::optional<Screen> primaryScreen();
+
+// The name the running window manager gives itself (_NET_WM_NAME of its
+// check window, as the EWMH has it), empty without one.
+QByteArray windowManagerName();
 
 // Lets the pointer through `backdrop` and through the frame the window
 // manager puts round it, to the window in front. Called before the backdrop
