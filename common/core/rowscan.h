@@ -5,7 +5,9 @@
 // four pixels (a GCC and Clang extension that becomes plain code where the
 // processor has none), so the speed does not hang on what the optimizer
 // makes of a plain loop. Each function gives what its plain pixel-by-pixel
-// loop would give.
+// loop would give. They are static so that the fill, their one caller, has
+// them inlined: as functions of their own a fill of the canvas took a
+// quarter longer.
 #pragma once
 
 #include <QRgb>
@@ -21,7 +23,7 @@ constexpr QRgb RgbMask = 0x00FFFFFF;
 // How many pixels are searched at a time.
 constexpr int Chunk = 16;
 
-inline bool isBorder(QRgb pixel, QRgb border)
+static inline bool isBorder(QRgb pixel, QRgb border)
 {
     return (pixel & RgbMask) == border;
 }
@@ -32,7 +34,7 @@ using Four = quint32 __attribute__((vector_size(16)));
 using Two = quint64 __attribute__((vector_size(16)));
 
 // All ones in each lane whose pixel is border.
-inline Four border(const QRgb *pixels, QRgb border)
+static inline Four border(const QRgb *pixels, QRgb border)
 {
     Four four;
     std::memcpy(&four, pixels, sizeof four);
@@ -40,7 +42,7 @@ inline Four border(const QRgb *pixels, QRgb border)
 }
 
 // Read as two halves, the test is two moves and an or, not one per lane.
-inline bool any(Four lanes)
+static inline bool any(Four lanes)
 {
     const Two halves = Two(lanes);
     return (halves[0] | halves[1]) != 0;
@@ -48,19 +50,19 @@ inline bool any(Four lanes)
 
 // The first lane that is set, where one is: a set lane is all ones, so the
 // zeros below it in its half count 32 per lane before it.
-inline int first(Four lanes)
+static inline int first(Four lanes)
 {
     const Two halves = Two(lanes);
     return halves[0] != 0 ? std::countr_zero(halves[0]) / 32 : 2 + std::countr_zero(halves[1]) / 32;
 }
 
-inline bool chunkHasBorder(const QRgb *pixels, QRgb b)
+static inline bool chunkHasBorder(const QRgb *pixels, QRgb b)
 {
     return any(border(pixels, b) | border(pixels + 4, b) | border(pixels + 8, b) |
                border(pixels + 12, b));
 }
 
-inline bool chunkIsAllBorder(const QRgb *pixels, QRgb b)
+static inline bool chunkIsAllBorder(const QRgb *pixels, QRgb b)
 {
     return !any(~(border(pixels, b) & border(pixels + 4, b) & border(pixels + 8, b) &
                   border(pixels + 12, b)));
@@ -72,7 +74,7 @@ inline bool chunkIsAllBorder(const QRgb *pixels, QRgb b)
 // returns where that is, or `end`. Each pixel is tested and painted in one
 // pass; in the chunk that holds the border, the tests already made tell
 // which pixel it is.
-inline int paintToBorder(QRgb *row, int x, int end, QRgb border, QRgb color)
+static inline int paintToBorder(QRgb *row, int x, int end, QRgb border, QRgb color)
 {
     const lanes::Four four = {color, color, color, color};
     for (; x + Chunk <= end; x += Chunk) {
@@ -87,8 +89,10 @@ inline int paintToBorder(QRgb *row, int x, int end, QRgb border, QRgb color)
             std::fill(row + x + 4 * i, row + stop, color);
             return stop;
         }
-        for (int i = 0; i < 4; ++i)
-            std::memcpy(row + x + 4 * i, &four, sizeof four);
+        std::memcpy(row + x, &four, sizeof four);
+        std::memcpy(row + x + 4, &four, sizeof four);
+        std::memcpy(row + x + 8, &four, sizeof four);
+        std::memcpy(row + x + 12, &four, sizeof four);
     }
     for (; x < end && !isBorder(row[x], border); ++x)
         row[x] = color;
@@ -97,7 +101,7 @@ inline int paintToBorder(QRgb *row, int x, int end, QRgb border, QRgb color)
 
 // The first pixel of [x, end) that is not border, or `end`. Lines are thin,
 // so the first pixel is tried on its own.
-inline int nextOpen(const QRgb *row, int x, int end, QRgb border)
+static inline int nextOpen(const QRgb *row, int x, int end, QRgb border)
 {
     if (x < end && !isBorder(row[x], border))
         return x;
@@ -111,7 +115,7 @@ inline int nextOpen(const QRgb *row, int x, int end, QRgb border)
 // Where the stretch of pixels without border that holds x begins: x itself,
 // or the pixel after the last border pixel before it, or 0. Most stretches
 // begin at x, so the pixel before it is tried on its own.
-inline int stretchStart(const QRgb *row, int x, QRgb border)
+static inline int stretchStart(const QRgb *row, int x, QRgb border)
 {
     if (x == 0 || isBorder(row[x - 1], border))
         return x;
