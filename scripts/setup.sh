@@ -14,9 +14,9 @@ esac
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev clang-format
-  qt6-base-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-private-dev qt6-translations-l10n
   qt6-svg-dev libpoppler-qt6-dev pkg-config qt6-image-formats-plugins
-  libbenchmark-dev libx11-dev libxcb1-dev libxcb-randr0-dev libxcb-shape0-dev
+  libbenchmark-dev libx11-dev libxcb1-dev libxcb-shape0-dev
   xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick
   cups libcups2-dev printer-driver-cups-pdf poppler-utils
   fonts-liberation2 fonts-dejavu-core

@@ -5,7 +5,9 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QScreen>
 #include <QWidget>
+#include <QtGui/private/qhighdpiscaling_p.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,31 +29,6 @@ bool isSet(const char *name)
 bool waylandSession()
 {
     return isSet("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
-}
-
-// The scale of the screen itself, as Qt takes it from the desktop's dots per
-// inch; the work area counts in the screen's own pixels.
-double ownPixelRatio(int dpi)
-{
-    if (dpi <= 0 || qgetenv("QT_ENABLE_HIGHDPI_SCALING") == "0")
-        return 1.0;
-    return dpi / 96.0;
-}
-
-void chooseScale(QSize clientSize)
-{
-    if (isSet("QT_SCALE_FACTOR") || isSet("QT_SCREEN_SCALE_FACTORS") || !isSet("DISPLAY"))
-        return;
-    const std::optional<x11::Screen> screen = x11::primaryScreen();
-    if (!screen)
-        return;
-    const QRect free = screen->workArea.intersected(screen->monitor);
-    const QRect area = free.isEmpty() ? screen->monitor : free;
-    const double ratio = ownPixelRatio(screen->dpi);
-    const QSize own(int(area.width() / ratio), int(area.height() / ratio));
-    const int scale = core::wholeScale(clientSize, FrameAllowance, own);
-    if (scale > 1)
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
 }
 
 // The window managers that need more than every other takes, by the name
@@ -84,14 +61,25 @@ const DesktopQuirks &desktopQuirks()
     return quirks;
 }
 
-void prepareDesktop(QSize clientSize)
+void prepareDesktop()
 {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform.isEmpty() && waylandSession() && isSet("DISPLAY"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && waylandSession() && isSet("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
-    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
-    if (chosen.isEmpty() || chosen == "xcb")
-        chooseScale(clientSize);
+}
+
+// The work area is Qt's, asked of the X server as the application started,
+// in the pixels of the screen's own scale. Qt takes a scale of the user's
+// only while the application object is built; it is set here the way Qt sets
+// that one, as no window exists yet.
+void chooseWindowScale(QSize clientSize)
+{
+    if (isSet("QT_SCALE_FACTOR") || isSet("QT_SCREEN_SCALE_FACTORS") ||
+        QGuiApplication::platformName() != u"xcb" || !QGuiApplication::primaryScreen())
+        return;
+    const QSize free = QGuiApplication::primaryScreen()->availableGeometry().size();
+    const int scale = core::wholeScale(clientSize, FrameAllowance, free);
+    if (scale > 1)
+        QHighDpiScaling::setGlobalFactor(scale);
 }
 
 void makeMainWindow(QWidget *window, const QString &icon)

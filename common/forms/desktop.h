@@ -13,15 +13,19 @@ namespace forms {
 // desktop, and the child cannot lose it. What a window system needs besides
 // Qt's own calls is in desktopx11.cpp (X11) and desktopnox11.cpp (elsewhere).
 
-// Called first in main(), before the application object exists, as both
-// settings only take effect there. In a Wayland session with XWayland at hand
-// the programs run on X11: a Wayland client can neither place its window in
-// the middle of the screen nor keep it in front of another. And unless the
-// user set a scale of their own (QT_SCALE_FACTOR, QT_SCREEN_SCALE_FACTORS),
-// the windows are shown at the largest whole-number scale at which a window of
-// `clientSize` pixels, frame included, fits in 95 % of the width and of the
-// height of the primary screen's work area.
-void prepareDesktop(QSize clientSize);
+// Called first in main(), before the application object exists, as the
+// choice only takes effect there: in a Wayland session with XWayland at hand
+// the programs run on X11. A Wayland client can neither place its window in
+// the middle of the screen nor keep it in front of another.
+void prepareDesktop();
+
+// Called once the application object exists, before any window. On X11,
+// unless the user set a scale of their own (QT_SCALE_FACTOR,
+// QT_SCREEN_SCALE_FACTORS), the windows are shown at the largest
+// whole-number scale at which a window of `clientSize` pixels, frame
+// included, fits in 95 % of the width and of the height of the primary
+// screen's work area.
+void chooseWindowScale(QSize clientSize);
 
 // Makes `window` a main window that cannot be lost: a title bar with a close
 // box only, so no minimize, maximize or shade, and where a window manager

@@ -12,11 +12,6 @@ void keepOutOfSwitchers(QWidget *)
 
 namespace forms::x11 {
 
-std::optional<Screen> primaryScreen()
-{
-    return std::nullopt;
-}
-
 QByteArray windowManagerName()
 {
     return {};

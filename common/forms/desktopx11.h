@@ -1,30 +1,15 @@
 #pragma once
 
 #include <QByteArray>
-#include <QRect>
 
 #include <functional>
-#include <optional>
 
 class QWidget;
 
-// The parts of desktop.cpp that ask an X11 display beyond Qt's own calls.
-// Where the programs do not run on X11 they do nothing.
+// The parts of desktop.cpp that ask an X11 display beyond Qt's own calls, on
+// the application's own connection. Where the programs do not run on X11
+// they do nothing.
 namespace forms::x11 {
-
-// The primary monitor of the display named by $DISPLAY, the work area the
-// window manager leaves free of panels (empty without one), and the dots per
-// inch the desktop asks for (Xft.dpi, 0 if unset), all in screen pixels.
-struct Screen
-{
-    QRect monitor;
-    QRect workArea;
-    int dpi = 0;
-};
-
-// Asked over a connection of its own, as no application object exists yet:
-// two round trips to the X server, none to the window manager.
-std::optional<Screen> primaryScreen();
 
 // The name the running window manager gives itself (_NET_WM_NAME of its
 // check window, as the EWMH has it), empty without one.
