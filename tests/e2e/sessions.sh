@@ -254,14 +254,25 @@ keep_shot() {
   [ -z "${KRUMELO_SCREENSHOTS:-}" ] || cp "$1" "$KRUMELO_SCREENSHOTS/$SESSION-$2.png"
 }
 
-# expect_only_window SHOT WHAT: outside the window and its frame (and the
-# frame's shadow) the screen is black: no panel, no desktop.
+# expect_only_window NAME WHAT: outside the window and its frame (and the
+# frame's shadow) the screen comes to be black: no panel, no desktop. A
+# window manager may still be making the backdrop full screen when the window
+# is already up. The last screenshot is $WORK/NAME.png, kept as NAME.
 expect_only_window() {
+  E2E_TIMEOUT=10 wait_for_quietly only_window_lit "$WORK/$1.png" ||
+    fail "$2: $LIT pixels besides the window are not black"
+  keep_shot "$WORK/$1.png" "$1"
+}
+
+# only_window_lit SHOT: takes the screenshot; LIT is how many pixels besides
+# the window are not black.
+only_window_lit() {
   local x0=$((WX - FRAME[0] - SHADOW)) y0=$((WY - FRAME[2] - SHADOW))
-  local x1=$((WX + WW + FRAME[1] + SHADOW - 1)) y1=$((WY + WH + FRAME[3] + SHADOW - 1)) lit
-  lit=$(/usr/bin/convert "$1" -fill black -draw "rectangle $x0,$y0 $x1,$y1" \
+  local x1=$((WX + WW + FRAME[1] + SHADOW - 1)) y1=$((WY + WH + FRAME[3] + SHADOW - 1))
+  screenshot "$1"
+  LIT=$(/usr/bin/convert "$1" -fill black -draw "rectangle $x0,$y0 $x1,$y1" \
     -fill white +opaque black -format '%[fx:round(mean*w*h)]' info:)
-  [ "$lit" = 0 ] || fail "$2: $lit pixels besides the window are not black"
+  [ "$LIT" = 0 ]
 }
 
 # expect_centred WHAT: the window with its frame comes to stand in the
