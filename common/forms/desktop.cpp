@@ -67,10 +67,12 @@ void prepareDesktop()
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
-// The work area is Qt's, asked of the X server as the application started,
-// in the pixels of the screen's own scale. Qt takes a scale of the user's
-// only while the application object is built; it is set here the way Qt sets
-// that one, as no window exists yet.
+// The work area is the one Qt asked of the X server as the application
+// started, counted in the pixels of the screen's own scale (Xft.dpi). Qt
+// reads QT_SCALE_FACTOR only while the application object is built, so the
+// scale is set with the call Qt makes for it, which holds while no window
+// exists yet; asking the screen before, over a connection of our own, cost
+// three more round trips to the X server at every start.
 void chooseWindowScale(QSize clientSize)
 {
     if (isSet("QT_SCALE_FACTOR") || isSet("QT_SCREEN_SCALE_FACTORS") ||
