@@ -19,7 +19,6 @@ esac
 # the developers use, beside it.
 packages=(
   ninja-build g++ clang libclang-rt-14-dev clang-format
-  qt6-base-private-dev
   qt6-translations-l10n qt6-image-formats-plugins
   libbenchmark-dev libx11-dev
   xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick

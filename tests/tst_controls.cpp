@@ -235,23 +235,31 @@ private slots:
         QVERIFY(!box.Value());
     }
 
+    // The one test of the backdrop on its own; the desktops' part is in the
+    // end-to-end desktop tests, and each program's tests see it kept behind
+    // their window.
     void backdropCoversTheScreenAndKeepsItsWindowInFront()
     {
         forms::Backdrop backdrop;
         backdrop.show();
         QVERIFY(QTest::qWaitForWindowExposed(&backdrop));
-        QCOMPARE(backdrop.geometry(), QGuiApplication::primaryScreen()->geometry());
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(backdrop.geometry(), screen);
         QCOMPARE(shown(backdrop).pixel(5, 5), qRgb(0, 0, 0));
 
         QWidget front;
         front.resize(100, 100);
-        front.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&front));
         backdrop.keepBehind(&front);
+        front.show();
+        QVERIFY(QTest::qWaitForWindowActive(&front));
         QCOMPARE(front.windowHandle()->transientParent(), backdrop.windowHandle());
+        QTRY_COMPARE(front.geometry().center(), screen.center());
 
+        backdrop.activateWindow();
+        QTRY_VERIFY(front.isActiveWindow());
         QTest::mouseClick(&backdrop, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
         QTRY_VERIFY(front.isActiveWindow());
+        QVERIFY(!backdrop.close());
     }
 
     void guardedHandlerReportsAFailure()

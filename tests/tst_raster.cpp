@@ -1,6 +1,7 @@
 #include "core/raster.h"
 
 #include "pixels.h"
+#include "referencefill.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -8,8 +9,6 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
-#include <utility>
-#include <vector>
 
 using pixels::paintedRect;
 
@@ -69,38 +68,6 @@ QImage numbered(int width, int height, int blue)
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, qRgb(x * 16 + 1, y * 16 + 1, blue));
     return image;
-}
-
-// The plainest fill there is: a walk from pixel to pixel over all that is
-// not border, with a mark for each pixel seen. Returns what it painted.
-QRect referenceFill(QImage &image, QPoint seed, QRgb border, QRgb fill)
-{
-    if (!image.rect().contains(seed))
-        return {};
-    image = image.convertToFormat(QImage::Format_RGB32);
-    const auto open = [&](QPoint p) {
-        return image.rect().contains(p) && (image.pixel(p) & 0xFFFFFF) != (border & 0xFFFFFF);
-    };
-    std::vector<char> seen(std::size_t(image.width()) * image.height());
-    const auto firstSeen = [&](QPoint p) {
-        const std::size_t index = std::size_t(p.y()) * image.width() + p.x();
-        return !std::exchange(seen[index], char(1));
-    };
-    QRect painted;
-    std::vector<QPoint> todo;
-    if (open(seed) && firstSeen(seed))
-        todo.push_back(seed);
-    while (!todo.empty()) {
-        const QPoint p = todo.back();
-        todo.pop_back();
-        image.setPixel(p, fill);
-        painted |= QRect(p, QSize(1, 1));
-        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-            if (open(p + step) && firstSeen(p + step))
-                todo.push_back(p + step);
-        }
-    }
-    return painted;
 }
 
 // Noise of border pixels and a few border walls, which make long passages,
@@ -459,7 +426,7 @@ void TstRaster::fillReturnsPaintedRect()
 }
 
 // Random pictures, filled from random seeds, must come out exactly as the
-// plainest fill leaves them, with the same rectangle. The sizes straddle the
+// reference fill leaves them, with the same rectangle. The sizes straddle the
 // chunks of pixels and the words of bits the fill works in, and the tall and
 // wide ones make it reach far from the seed's row and column.
 void TstRaster::fillMatchesReference_data()
@@ -495,7 +462,7 @@ void TstRaster::fillMatchesReference()
         const QImage before = randomPicture(random, size, borderPercent, border);
         const QPoint seed = randomSeed(random, size);
         QImage expected = before;
-        const QRect expectedRect = referenceFill(expected, seed, border, fill);
+        const QRect expectedRect = reference::floodFill(expected, seed, border, fill);
         QImage image = before;
         const QRect rect = core::FloodFill(image, seed.x(), seed.y(), border, fill);
         const QString where =

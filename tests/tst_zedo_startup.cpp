@@ -4,8 +4,6 @@
 #include "core/pictureloader.h"
 #include "forms/backdrop.h"
 #include "forms/commandbutton3d.h"
-#include "forms/design.h"
-#include "forms/panel3d.h"
 #include "forms/picturebox.h"
 #include "forms/shape.h"
 #include "zedo/form1.h"
@@ -15,11 +13,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QPointer>
-#include <QScreen>
 #include <QTest>
 #include <QWindow>
-
-#include <map>
 
 using fixture::rgbOf;
 using fixture::ZedoFixture;
@@ -42,50 +37,6 @@ class TstZedoStartup : public QObject
     Q_OBJECT
 
 private slots:
-    void designPlacesEveryControl_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("Panel3D1") << "Panel3D1" << QRect(0, 0, 193, 453) << true;
-        QTest::newRow("Picture2") << "Picture2" << QRect(16, 24, 161, 409) << true;
-        QTest::newRow("Panel3D2") << "Panel3D2" << QRect(192, 0, 385, 453) << true;
-        QTest::newRow("Picture1") << "Picture1" << QRect(16, 16, 353, 425) << true;
-        QTest::newRow("Command3D2") << "Command3D2" << QRect(576, 0, 57, 81) << true;
-        QTest::newRow("Command3D1") << "Command3D1" << QRect(576, 80, 57, 81) << true;
-        QTest::newRow("Command3D3") << "Command3D3" << QRect(576, 160, 57, 81) << true;
-        QTest::newRow("Picture3") << "Picture3" << QRect(584, 256, 41, 41) << false;
-        QTest::newRow("Picture4") << "Picture4" << QRect(584, 304, 41, 41) << false;
-    }
-
-    void designPlacesEveryControl()
-    {
-        QFETCH(QString, control);
-        QFETCH(QRect, geometry);
-        QFETCH(bool, shown);
-        zedo::Form1 form;
-        const std::map<QString, QWidget *> controls = {
-            {"Panel3D1", form.Panel3D1},     {"Picture2", form.Picture2},
-            {"Panel3D2", form.Panel3D2},     {"Picture1", form.Picture1},
-            {"Command3D2", form.Command3D2}, {"Command3D1", form.Command3D1},
-            {"Command3D3", form.Command3D3}, {"Picture3", form.Picture3},
-            {"Picture4", form.Picture4}};
-        QWidget *widget = controls.at(control);
-        QCOMPARE(widget->geometry(), geometry);
-        QCOMPARE(widget->isVisibleTo(&form), shown);
-    }
-
-    // Printing takes the print page at its design size; the tests of
-    // printing read its places from the window.
-    void designPlacesThePrintPage()
-    {
-        zedo::Form2 page;
-        QCOMPARE(page.size(), QSize(612, 465));
-        QCOMPARE(page.Panel3D2->geometry(), QRect(200, 24, 385, 441));
-        QCOMPARE(page.Picture1->geometry(), QRect(16, 16, 353, 409));
-        QVERIFY(!page.isVisible());
-    }
-
     void designGivesWindowCaptionsAndPictures()
     {
         zedo::Form1 form;
@@ -113,29 +64,6 @@ private slots:
         }
     }
 
-    void windowIsCentredInFrontOfTheBackdrop()
-    {
-        ZedoFixture program;
-        QVERIFY(program.start(fixture::settings({12, 9})));
-        forms::Backdrop *backdrop = findBackdrop();
-        QVERIFY(backdrop);
-        QVERIFY(backdrop->isVisible());
-        const QScreen *screen = QGuiApplication::primaryScreen();
-        QCOMPARE(backdrop->geometry(), screen->geometry());
-        QCOMPARE(QColor(backdrop->grab().toImage().pixel(5, 5)), QColor(Qt::black));
-        const QPoint offset =
-            program.form().geometry().center() - screen->availableGeometry().center();
-        // Within the few pixels of a window frame.
-        QVERIFY2(std::abs(offset.x()) <= 3 && std::abs(offset.y()) <= 3, "not centred");
-        QCOMPARE(program.form().windowHandle()->transientParent(), backdrop->windowHandle());
-
-        // Neither activating the backdrop nor a click on it leaves it in front.
-        backdrop->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), &program.form());
-        QTest::mouseClick(backdrop, Qt::LeftButton, {}, QPoint(5, 5));
-        QTRY_COMPARE(QApplication::activeWindow(), &program.form());
-    }
-
     void closingTheWindowUnloadsBackdropAndPrintPage()
     {
         ZedoFixture program;
@@ -143,6 +71,8 @@ private slots:
         const QPointer<QWidget> backdrop = findBackdrop();
         const QPointer<QWidget> printPage = program.form().form2();
         QVERIFY(backdrop && printPage);
+        QVERIFY(backdrop->isVisible());
+        QCOMPARE(program.form().windowHandle()->transientParent(), backdrop->windowHandle());
         program.form().close();
         QVERIFY(backdrop.isNull());
         QVERIFY(printPage.isNull());
@@ -226,41 +156,6 @@ private slots:
         QCOMPARE(QColor(kept.pixel(fixture::SquareA.topLeft())),
                  blank ? QColor(Qt::white) : QColor(Qt::black));
         QCOMPARE(QColor(kept.pixel(350, 420)), QColor(Qt::white)); // canvas background
-    }
-
-    void startupFailure_data()
-    {
-        QTest::addColumn<QStringList>("values"); // empty: no settings file at all
-        QTest::addColumn<QString>("named");      // what the message must name
-        const auto valid = [](int at, const QString &value) {
-            QStringList values = fixture::settings({12, 9, 2});
-            values[at] = value;
-            return values;
-        };
-        QTest::newRow("no settings file") << QStringList() << "zedo.ini";
-        QTest::newRow("picture missing") << valid(0, "\"gone.bmp\"") << "gone.bmp";
-        QTest::newRow("picture not a picture") << valid(0, "\"zedo.ini\"") << "zedo.ini";
-        QTest::newRow("file ends early") << valid(0, "\"page.bmp\"").mid(0, 5) << "PenWidth";
-        QTest::newRow("number too big") << valid(5, "32768") << "PenWidth";
-        QTest::newRow("ColorCount -32768") << valid(1, "-32768") << "ColorCount";
-        QTest::newRow("ColorCount 11")
-            << fixture::settings({1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12}) << "ColorCount";
-        QTest::newRow("colour index 16") << valid(3, "16") << "16";
-        QTest::newRow("colour index -1") << valid(4, "-1") << "-1";
-        QTest::newRow("pen width 0") << valid(5, "0") << "Pennbredden 0";
-        QTest::newRow("pen width -5") << valid(5, "-5") << "Pennbredden -5";
-    }
-
-    void startupFailure()
-    {
-        QFETCH(QStringList, values);
-        QFETCH(QString, named);
-        ZedoFixture program;
-        if (!values.isEmpty())
-            program.writeSettings(values);
-        const std::optional<QString> failure = program.load();
-        QVERIFY(failure);
-        QVERIFY2(failure->contains(named), qPrintable(*failure));
     }
 
     // Values before the fault have taken effect, none after it.

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QWindow>
 
 using fixture::EditorFixture;
 
@@ -40,29 +41,6 @@ class TstZedoconfForm2 : public QObject
     Q_OBJECT
 
 private slots:
-    void designStateBeforeLoading()
-    {
-        EditorFixture editor;
-        editor.addPicture(QStringLiteral("a.bmp"));
-        zedoconf::Form2 form;
-        QCOMPARE(form.windowTitle(), QStringLiteral("Hämta"));
-        QCOMPARE(form.size(), QSize(632, 453));
-        QCOMPARE(visibleCells(form), QStringList({"Färg 1", "Färg 2", "Färg 3"}));
-        QCOMPARE(form.Panel3D4[9]->Caption(), QStringLiteral("Färg 10"));
-        QCOMPARE(form.Panel3D4[4]->BackColor(), QColor(255, 0, 0));
-        QCOMPARE(form.Label3->Caption(), QStringLiteral("3"));
-        QCOMPARE(form.VScroll1->Value(), 3);
-        QVERIFY(form.Option3D1[0]->Value() && !form.Option3D1[1]->Value());
-        QVERIFY(!form.Option3D2[0]->Value() && form.Option3D2[1]->Value());
-        QVERIFY(!form.Option3D2[2]->Value());
-        QVERIFY(form.Check3D1->Value() && !form.Check3D2->Value() && !form.Check3D3->Value());
-        QCOMPARE(form.Line1->BorderWidth(), 10);
-        QVERIFY(form.Text1->text().isEmpty());
-        QVERIFY(!form.Text1->isEnabled());
-        QVERIFY(form.Image1->Picture().isNull());
-        QVERIFY(!form.backdrop());
-    }
-
     void loadingSelectsThePictureAndPaintsTheCells()
     {
         EditorFixture editor;
@@ -80,6 +58,7 @@ private slots:
         QCOMPARE(visibleCells(form), QStringList({"Färg 1", "Färg 2", "Färg 3"}));
         QCOMPARE(form.Label3->Caption(), QStringLiteral("3"));
         QVERIFY(form.backdrop() && form.backdrop()->isVisible());
+        QCOMPARE(form.windowHandle()->transientParent(), form.backdrop()->windowHandle());
         QVERIFY(form.File1->hasFocus());
         QVERIFY(editor.errors.isEmpty());
     }

@@ -2,7 +2,6 @@
 
 #include "forms/design.h"
 
-#include "core/settingsfile.h"
 #include "forms/checkbox3d.h"
 #include "forms/optionbutton3d.h"
 #include "forms/panel3d.h"
@@ -10,15 +9,13 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QScreen>
 #include <QTest>
 
 using fixture::EditorFixture;
 
 // How the editor ends, or does not: cancelling, closing, a failed save, a
-// folder it cannot start in, and what the colouring program reads back.
+// folder it cannot start in.
 class TstZedoconfSaving : public QObject
 {
     Q_OBJECT
@@ -148,63 +145,6 @@ private slots:
                  qPrintable(*failure));
         QVERIFY(!editor.form().isVisible());
         QVERIFY(!editor.read(QStringLiteral("zedo.ini")));
-    }
-
-    void backdropCoversTheScreenBehindTheWindow()
-    {
-        EditorFixture editor;
-        editor.addPicture(QStringLiteral("a.bmp"));
-        QVERIFY(editor.start());
-        zedoconf::Form1 *backdrop = editor.form().backdrop();
-        QVERIFY(backdrop && backdrop->isVisible());
-        QCOMPARE(backdrop->geometry(), QGuiApplication::primaryScreen()->geometry());
-        QCOMPARE(backdrop->grab().toImage().pixel(3, 3), qRgb(0, 0, 0));
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        // Centred, up to the few pixels of a frame the system may add.
-        const QPoint offCentre = editor.form().geometry().center() - screen.center();
-        QVERIFY2(offCentre.manhattanLength() <= 4,
-                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
-
-        fixture::click(backdrop, QPoint(3, 3));
-        QTRY_VERIFY(editor.form().isActiveWindow());
-    }
-
-    // What the colouring program reads, field by field in file order.
-    void theColouringProgramReadsWhatWasChosen_data()
-    {
-        QTest::addColumn<QString>("picture");
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QList<int>>("values");
-        QTest::newRow("defaults") << "a.bmp" << QStringList{}
-                                  << QList<int>{3, 12, 9, 2, 10, -1, -1, 0, 0};
-        QTest::newRow("one colour, Smal, Rita, no buttons")
-            << "a.bmp" << QStringList{"down", "down", "cell 0", "pen 0", "tool 1", "box 1"}
-            << QList<int>{1, 13, 5, 0, 0, 0, 0};
-        QTest::newRow("ten colours, every button")
-            << "ängel, på ö.bmp" << QStringList(7, "up") + QStringList{"box 2", "box 3", "pen 2"}
-            << QList<int>{10, 12, 9, 2, 14, 10, 11, 4, 8, 15, 0, 15, -1, -1, -1, -1};
-    }
-
-    void theColouringProgramReadsWhatWasChosen()
-    {
-        QFETCH(QString, picture);
-        QFETCH(QStringList, steps);
-        QFETCH(QList<int>, values);
-        EditorFixture editor;
-        editor.addPicture(picture);
-        QVERIFY(editor.start());
-        editor.run(steps + QStringList{"ok"});
-        QCOMPARE(editor.ends, 1);
-
-        core::SettingsReader reader(core::SettingsFileName);
-        QCOMPARE(reader.readString(QStringLiteral("PicturePath")), picture);
-        QList<int> read{reader.readInteger(QStringLiteral("ColorCount"))};
-        for (int i = 0; i < read[0]; ++i)
-            read << reader.readInteger(QStringLiteral("Colors"));
-        for (const char *field :
-             {"PenWidth", "StartInFillMode", "ShowQuit", "ShowPrint", "ShowToolToggle"})
-            read << reader.readInteger(QString::fromLatin1(field));
-        QCOMPARE(read, values);
     }
 };
 

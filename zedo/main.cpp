@@ -11,8 +11,9 @@
 
 int main(int argc, char *argv[])
 {
-    forms::prepareDesktop(forms::twips(zedo::ClientTwips));
+    forms::prepareDesktop();
     QApplication app(argc, argv);
+    forms::chooseWindowScale(forms::twips(zedo::ClientTwips));
     QApplication::setApplicationDisplayName(QStringLiteral("Krumelo"));
     forms::useDesignLooks();
     forms::useSwedishTexts();

@@ -9,8 +9,9 @@
 
 int main(int argc, char *argv[])
 {
-    forms::prepareDesktop(forms::twips(zedoconf::ClientTwips));
+    forms::prepareDesktop();
     QApplication app(argc, argv);
+    forms::chooseWindowScale(forms::twips(zedoconf::ClientTwips));
     // The title of the program's message boxes. It is not set as the display
     // name, which the system would append to the window title "Hämta".
     QApplication::setApplicationName(QStringLiteral("zedoconf"));

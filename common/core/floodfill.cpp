@@ -2,126 +2,21 @@
 // and the child expects the colour at once, so it is written for speed: each
 // pixel is read about once and written once, a stretch is painted the moment
 // it is found, and the work of a fill grows with the area filled, never with
-// the image.
+// the image. Searching and painting along a row is in rowscan.h.
 #include "core/raster.h"
+
+#include "core/rowscan.h"
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 #include <vector>
 
 namespace core {
 
 namespace {
 
-constexpr QRgb RgbMask = 0x00FFFFFF;
-
-// Long rows are searched and painted four pixels to a vector (a GCC and
-// Clang extension that becomes plain code where the processor has none), so
-// the speed does not hang on what the optimizer makes of a plain loop.
-using Four = quint32 __attribute__((vector_size(16)));
-using Two = quint64 __attribute__((vector_size(16)));
-constexpr int Chunk = 16;
-
-bool isBorder(QRgb pixel, QRgb border)
-{
-    return (pixel & RgbMask) == border;
-}
-
-// All ones in each lane whose pixel is border.
-Four borderLanes(const QRgb *pixels, QRgb border)
-{
-    Four four;
-    std::memcpy(&four, pixels, sizeof four);
-    return Four((four & RgbMask) == border);
-}
-
-// Read as two halves, the test is two moves and an or, not one per lane.
-bool anyLane(Four lanes)
-{
-    const Two halves = Two(lanes);
-    return (halves[0] | halves[1]) != 0;
-}
-
-bool chunkHasBorder(const QRgb *pixels, QRgb border)
-{
-    return anyLane(borderLanes(pixels, border) | borderLanes(pixels + 4, border) |
-                   borderLanes(pixels + 8, border) | borderLanes(pixels + 12, border));
-}
-
-bool chunkIsAllBorder(const QRgb *pixels, QRgb border)
-{
-    return !anyLane(~(borderLanes(pixels, border) & borderLanes(pixels + 4, border) &
-                      borderLanes(pixels + 8, border) & borderLanes(pixels + 12, border)));
-}
-
-// The first lane of `lanes` that is set, where one is: a set lane is all
-// ones, so the zeros below it in its half count 32 per lane before it.
-int firstLane(Four lanes)
-{
-    const Two halves = Two(lanes);
-    return halves[0] != 0 ? std::countr_zero(halves[0]) / 32 : 2 + std::countr_zero(halves[1]) / 32;
-}
-
-void paintFour(QRgb *pixels, Four four)
-{
-    std::memcpy(pixels, &four, sizeof four);
-}
-
-// Paints from x up to the first border pixel at or after it and returns
-// where that is, or `end`. Each pixel is tested and painted in one pass, a
-// chunk at a time; in the chunk that holds the border, the tests already made
-// tell which pixel it is.
-int paintToBorder(QRgb *line, int x, int end, QRgb border, QRgb color)
-{
-    const Four four = {color, color, color, color};
-    for (; x + Chunk <= end; x += Chunk) {
-        const Four lanes[4] = {borderLanes(line + x, border), borderLanes(line + x + 4, border),
-                               borderLanes(line + x + 8, border),
-                               borderLanes(line + x + 12, border)};
-        if (anyLane(lanes[0] | lanes[1] | lanes[2] | lanes[3])) {
-            int i = 0;
-            for (; !anyLane(lanes[i]); ++i)
-                paintFour(line + x + 4 * i, four);
-            const int stop = x + 4 * i + firstLane(lanes[i]);
-            std::fill(line + x + 4 * i, line + stop, color);
-            return stop;
-        }
-        paintFour(line + x, four);
-        paintFour(line + x + 4, four);
-        paintFour(line + x + 8, four);
-        paintFour(line + x + 12, four);
-    }
-    for (; x < end && !isBorder(line[x], border); ++x)
-        line[x] = color;
-    return x;
-}
-
-// The first pixel of [x, end) that is not border, or end. Lines are thin, so
-// the first pixel is tried on its own.
-int nextOpen(const QRgb *line, int x, int end, QRgb border)
-{
-    if (x < end && !isBorder(line[x], border))
-        return x;
-    while (x + Chunk <= end && chunkIsAllBorder(line + x, border))
-        x += Chunk;
-    while (x < end && isBorder(line[x], border))
-        ++x;
-    return x;
-}
-
-// Where the stretch of pixels without border that holds x begins. Most
-// stretches begin at x, so the pixel before it is tried on its own.
-int stretchStart(const QRgb *line, int x, QRgb border)
-{
-    if (x == 0 || isBorder(line[x - 1], border))
-        return x;
-    while (x >= Chunk && !chunkHasBorder(line + x - Chunk, border))
-        x -= Chunk;
-    while (x > 0 && !isBorder(line[x - 1], border))
-        --x;
-    return x;
-}
+using rowscan::isBorder;
+using rowscan::RgbMask;
 
 // Which pixels the fill has reached, a bit each, with one bit to spare past
 // the last column that stays clear, so a search along a reached stretch
@@ -288,7 +183,7 @@ void BorderFill::scan(int y, int left, int right, const Stretch &parent)
     QRgb *pixels = line(y);
     // Each step ends on the border after a stretch, or beyond the range.
     for (int x = left; x <= right;) {
-        x = nextOpen(pixels, x, right + 1, m_border);
+        x = rowscan::nextOpen(pixels, x, right + 1, m_border);
         if (x > right)
             break;
         if (m_reached.test(x, y)) {
@@ -304,9 +199,9 @@ void BorderFill::scan(int y, int left, int right, const Stretch &parent)
 // Paints the stretch of row y that holds x and marks it reached.
 BorderFill::Ends BorderFill::paint(QRgb *pixels, int x, int y)
 {
-    const int left = stretchStart(pixels, x, m_border);
+    const int left = rowscan::stretchStart(pixels, x, m_border);
     std::fill(pixels + left, pixels + x, m_fill);
-    const int right = paintToBorder(pixels, x, m_width, m_border, m_fill) - 1;
+    const int right = rowscan::paintToBorder(pixels, x, m_width, m_border, m_fill) - 1;
     m_reached.set(left, right, y);
     return {left, right};
 }

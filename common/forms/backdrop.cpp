@@ -2,9 +2,7 @@
 
 #include "forms/desktop.h"
 
-#include <QCloseEvent>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -14,7 +12,7 @@
 
 namespace forms {
 
-Backdrop::Backdrop() : Backdrop(nullptr)
+Backdrop::Backdrop()
 {
     // Screens change while the program runs; each change is taken once Qt
     // has settled its list of screens.
@@ -25,21 +23,13 @@ Backdrop::Backdrop() : Backdrop(nullptr)
     coverScreens();
 }
 
-Backdrop::Backdrop(Backdrop *lead) : m_lead(lead)
-{
-    setAttribute(Qt::WA_DeleteOnClose, false);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
-    setAutoFillBackground(true);
-    makeBackdrop(this);
-}
-
 Backdrop::~Backdrop() = default;
 
 void Backdrop::keepBehind(QWidget *front)
 {
-    m_front = front;
+    setFront(front);
+    for (const auto &other : m_covers)
+        other->setFront(front);
     front->winId();
     winId();
     front->windowHandle()->setTransientParent(windowHandle());
@@ -50,11 +40,11 @@ void Backdrop::keepBehind(QWidget *front)
 // does before it activates it.
 bool Backdrop::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_front && event->type() == QEvent::WindowActivate && !m_frontCentred) {
+    if (watched == front() && event->type() == QEvent::WindowActivate && !m_frontCentred) {
         m_frontCentred = true;
         centreFront();
     }
-    return QWidget::eventFilter(watched, event);
+    return BackdropCover::eventFilter(watched, event);
 }
 
 // Places are given for the client area throughout, which every window
@@ -62,54 +52,41 @@ bool Backdrop::eventFilter(QObject *watched, QEvent *event)
 // close box stays on the screen.
 void Backdrop::centreFront()
 {
-    const QRect frame = m_front->frameGeometry();
-    const QRect client = m_front->geometry();
+    QWidget *window = front();
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
     const QRect area = screen()->geometry();
     const QPoint frameTopLeft =
         area.topLeft() + QPoint(std::max(0, (area.width() - frame.width()) / 2),
                                 std::max(0, (area.height() - frame.height()) / 2));
     const QPoint clientTopLeft = frameTopLeft + (client.topLeft() - frame.topLeft());
     if (clientTopLeft != client.topLeft())
-        m_front->setGeometry(QRect(clientTopLeft, client.size()));
+        window->setGeometry(QRect(clientTopLeft, client.size()));
 }
 
-// Without a window manager nothing would make the window full screen, so it
-// is also given the screen's place and size itself. A window manager moves
-// no window that is full screen, so a shown one that moves to another screen
-// leaves that state first.
-void Backdrop::cover(QScreen *screen)
-{
-    if (!screen)
-        return;
-    if (isVisible() && this->screen() != screen)
-        setWindowState(Qt::WindowNoState);
-    setScreen(screen);
-    setGeometry(screen->geometry());
-    setWindowState(Qt::WindowFullScreen);
-}
-
-// The lead covers the primary screen, the others one further screen each.
+// The backdrop covers the primary screen, a cover each further screen.
 void Backdrop::coverScreens()
 {
     QList<QScreen *> screens = QGuiApplication::screens();
     QScreen *primary = QGuiApplication::primaryScreen();
     screens.removeOne(primary);
     cover(primary);
-    // The window goes to the middle of the primary screen before a new black
-    // window is shown: a window manager (openbox) decides whether a new
-    // full-screen window stands above the panels by where the focused window
-    // is at that moment, and does not ask again when it moves.
-    if (m_front && m_frontCentred)
+    // The window goes to the middle of the primary screen before a new cover
+    // is shown: a window manager (openbox) decides whether a new full-screen
+    // window stands above the panels by where the focused window is at that
+    // moment, and does not ask again when it moves.
+    if (front() && m_frontCentred)
         centreFront();
-    while (m_others.size() > size_t(screens.size()))
-        m_others.pop_back();
-    while (m_others.size() < size_t(screens.size()))
-        m_others.push_back(std::unique_ptr<Backdrop>(new Backdrop(this)));
+    m_covers.resize(std::min(m_covers.size(), size_t(screens.size())));
+    while (m_covers.size() < size_t(screens.size())) {
+        m_covers.push_back(std::make_unique<BackdropCover>());
+        m_covers.back()->setFront(front());
+    }
     for (qsizetype i = 0; i < screens.size(); ++i) {
         connect(screens[i], &QScreen::geometryChanged, this, &Backdrop::coverScreens,
                 Qt::UniqueConnection);
-        m_others[i]->cover(screens[i]);
-        m_others[i]->setVisible(isVisible());
+        m_covers[i]->cover(screens[i]);
+        m_covers[i]->setVisible(isVisible());
     }
     if (primary)
         connect(primary, &QScreen::geometryChanged, this, &Backdrop::coverScreens,
@@ -118,84 +95,46 @@ void Backdrop::coverScreens()
 }
 
 // A window once centred stays in the middle of the primary screen as it
-// changes, and in front of the black windows just shown on new screens.
+// changes, and in front of the covers just shown on new screens.
 void Backdrop::followScreens()
 {
-    if (!m_front || !m_frontCentred)
+    if (!front() || !m_frontCentred)
         return;
     centreFront();
-    raiseFront();
+    bringToFront(front());
 }
 
-void Backdrop::raiseFront()
-{
-    bringToFront(m_lead ? m_lead->m_front : m_front);
-}
-
-void Backdrop::closeEvent(QCloseEvent *event)
-{
-    event->ignore();
-}
-
-void Backdrop::mousePressEvent(QMouseEvent *)
-{
-    raiseFront();
-}
-
-void Backdrop::keyPressEvent(QKeyEvent *event)
-{
-    passKeyToFront(event);
-}
-
-void Backdrop::keyReleaseEvent(QKeyEvent *event)
-{
-    passKeyToFront(event);
-}
-
-void Backdrop::passKeyToFront(QKeyEvent *event)
-{
-    QWidget *front = m_lead ? m_lead->m_front : m_front;
-    if (front && front->isVisible())
-        QCoreApplication::sendEvent(front->focusWidget() ? front->focusWidget() : front, event);
-}
-
-void Backdrop::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        raiseFront();
-    QWidget::changeEvent(event);
-}
-
-// Weston's maximize key acts on the backdrop, the window it keeps active,
-// and the window in front vanishes with it; shown afresh, it comes back.
+// Where the window manager takes the backdrop's size away from its screen,
+// the window in front may vanish with it (desktopQuirks()); shown afresh, it
+// comes back.
 void Backdrop::resizeEvent(QResizeEvent *event)
 {
-    QWidget::resizeEvent(event);
+    BackdropCover::resizeEvent(event);
     const bool covering = screen() && size() == screen()->geometry().size();
-    const bool lost = m_covered && !covering;
-    m_covered = covering;
-    if (lost && !m_lead && m_front && m_front->isVisible() && isVisible() &&
-        showAgainAfterBackdropResize())
-        QTimer::singleShot(0, m_front, [front = m_front] {
-            front->hide();
-            front->show();
-            bringToFront(front);
+    const bool lost = m_covering && !covering;
+    m_covering = covering;
+    QWidget *window = front();
+    if (lost && window && window->isVisible() && isVisible() &&
+        desktopQuirks().showFrontAgainAfterBackdropResize)
+        QTimer::singleShot(0, window, [window] {
+            window->hide();
+            window->show();
+            bringToFront(window);
         });
 }
 
 void Backdrop::showEvent(QShowEvent *event)
 {
-    keepOutOfSwitchers(this);
-    for (const auto &other : m_others)
+    for (const auto &other : m_covers)
         other->show();
-    QWidget::showEvent(event);
+    BackdropCover::showEvent(event);
 }
 
 void Backdrop::hideEvent(QHideEvent *event)
 {
-    for (const auto &other : m_others)
+    for (const auto &other : m_covers)
         other->hide();
-    QWidget::hideEvent(event);
+    BackdropCover::hideEvent(event);
 }
 
 } // namespace forms

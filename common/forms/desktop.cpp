@@ -5,7 +5,9 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QScreen>
 #include <QWidget>
+#include <QtGui/private/qhighdpiscaling_p.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,49 +31,66 @@ bool waylandSession()
     return isSet("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
 }
 
-// The scale of the screen itself, as Qt takes it from the desktop's dots per
-// inch; the work area counts in the screen's own pixels.
-double ownPixelRatio(int dpi)
+// The window managers that need more than every other takes, by the name
+// they give themselves; desktop.h says what each field is for. Openbox,
+// xfwm4 and mutter need nothing more (e2e_desktop_openbox, _xfwm4, _mutter).
+struct WindowManager
 {
-    if (dpi <= 0 || qgetenv("QT_ENABLE_HIGHDPI_SCALING") == "0")
-        return 1.0;
-    return dpi / 96.0;
-}
-
-void chooseScale(QSize clientSize)
-{
-    if (isSet("QT_SCALE_FACTOR") || isSet("QT_SCREEN_SCALE_FACTORS") || !isSet("DISPLAY"))
-        return;
-    const std::optional<x11::Screen> screen = x11::primaryScreen();
-    if (!screen)
-        return;
-    const QRect free = screen->workArea.intersected(screen->monitor);
-    const QRect area = free.isEmpty() ? screen->monitor : free;
-    const double ratio = ownPixelRatio(screen->dpi);
-    const QSize own(int(area.width() / ratio), int(area.height() / ratio));
-    const int scale = core::wholeScale(clientSize, FrameAllowance, own);
-    if (scale > 1)
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
-}
+    const char *name;
+    DesktopQuirks quirks;
+};
+constexpr WindowManager WithQuirks[] = {
+    {"Weston WM",
+     {.frontWindowType = Qt::Tool,
+      .backdropLetsPointerThrough = true,
+      .showFrontAgainAfterBackdropResize = true}},
+};
 
 } // namespace
 
-void prepareDesktop(QSize clientSize)
+const DesktopQuirks &desktopQuirks()
 {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform.isEmpty() && waylandSession() && isSet("DISPLAY"))
+    static const DesktopQuirks quirks = [] {
+        const QByteArray name = x11::windowManagerName();
+        for (const WindowManager &known : WithQuirks) {
+            if (name == known.name)
+                return known.quirks;
+        }
+        return DesktopQuirks();
+    }();
+    return quirks;
+}
+
+void prepareDesktop()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && waylandSession() && isSet("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
-    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
-    if (chosen.isEmpty() || chosen == "xcb")
-        chooseScale(clientSize);
+}
+
+// The work area is the one Qt asked of the X server as the application
+// started, counted in the pixels of the screen's own scale (Xft.dpi). Qt
+// reads QT_SCALE_FACTOR only while the application object is built, so the
+// scale is set with the call Qt makes for it, which holds while no window
+// exists yet; asking the screen before, over a connection of our own, cost
+// three more round trips to the X server at every start.
+void chooseWindowScale(QSize clientSize)
+{
+    if (isSet("QT_SCALE_FACTOR") || isSet("QT_SCREEN_SCALE_FACTORS") ||
+        QGuiApplication::platformName() != u"xcb" || !QGuiApplication::primaryScreen())
+        return;
+    const QSize free = QGuiApplication::primaryScreen()->availableGeometry().size();
+    const int scale = core::wholeScale(clientSize, FrameAllowance, free);
+    if (scale > 1)
+        QHighDpiScaling::setGlobalFactor(scale);
 }
 
 void makeMainWindow(QWidget *window, const QString &icon)
 {
     // A window that belongs to the backdrop, which window managers keep
     // above it; without minimize and maximize hints they offer neither.
-    window->setWindowFlags(x11::frontWindowType() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    window->setWindowFlags(desktopQuirks().frontWindowType | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint);
     window->setWindowIcon(QIcon(icon));
     x11::whenPutAway(window, [window] { bringToFront(window); });
 }
@@ -79,17 +98,8 @@ void makeMainWindow(QWidget *window, const QString &icon)
 void makeBackdrop(QWidget *backdrop)
 {
     backdrop->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
-    x11::letPointerThrough(backdrop);
-}
-
-void keepOutOfSwitchers(QWidget *backdrop)
-{
-    x11::skipTaskbarAndPager(backdrop);
-}
-
-bool showAgainAfterBackdropResize()
-{
-    return x11::frontLostWithBackdropSize();
+    if (desktopQuirks().backdropLetsPointerThrough)
+        x11::letPointerThrough(backdrop);
 }
 
 int leaveDesktop(int status)

@@ -1,28 +1,23 @@
 // Built where there is no X11: nothing to ask beyond Qt's own calls.
+#include "forms/desktop.h"
 #include "forms/desktopx11.h"
+
+namespace forms {
+
+void keepOutOfSwitchers(QWidget *)
+{
+}
+
+} // namespace forms
 
 namespace forms::x11 {
 
-std::optional<Screen> primaryScreen()
+QByteArray windowManagerName()
 {
-    return std::nullopt;
-}
-
-Qt::WindowType frontWindowType()
-{
-    return Qt::Dialog;
+    return {};
 }
 
 void letPointerThrough(QWidget *)
-{
-}
-
-bool frontLostWithBackdropSize()
-{
-    return false;
-}
-
-void skipTaskbarAndPager(QWidget *)
 {
 }
 

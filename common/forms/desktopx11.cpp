@@ -1,5 +1,7 @@
 #include "forms/desktopx11.h"
 
+#include "forms/desktop.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QGuiApplication>
@@ -7,7 +9,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <xcb/randr.h>
 #include <xcb/shape.h>
 #include <xcb/xcb.h>
 
@@ -29,86 +30,10 @@ struct FreeReply
 };
 template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
 
-const xcb_screen_t *screenNumbered(xcb_connection_t *c, int number)
-{
-    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
-    for (; it.rem > 0 && number > 0; --number)
-        xcb_screen_next(&it);
-    return it.rem > 0 ? it.data : nullptr;
-}
-
-int xftDpi(xcb_get_property_reply_t *resources)
-{
-    if (!resources || resources->format != 8)
-        return 0;
-    const QByteArray text(static_cast<const char *>(xcb_get_property_value(resources)),
-                          xcb_get_property_value_length(resources));
-    for (const QByteArray &line : text.split('\n')) {
-        if (line.startsWith("Xft.dpi:"))
-            return line.mid(8).trimmed().toInt();
-    }
-    return 0;
-}
-
-QRect workArea(xcb_get_property_reply_t *area)
-{
-    if (!area || area->format != 32 || xcb_get_property_value_length(area) < 16)
-        return {};
-    const auto *value = static_cast<const quint32 *>(xcb_get_property_value(area));
-    return QRect(int(value[0]), int(value[1]), int(value[2]), int(value[3]));
-}
-
-// The primary monitor, else the first; empty when the server has no RandR 1.5.
-QRect primaryMonitor(xcb_randr_get_monitors_reply_t *monitors)
-{
-    if (!monitors)
-        return {};
-    QRect first;
-    for (auto it = xcb_randr_get_monitors_monitors_iterator(monitors); it.rem > 0;
-         xcb_randr_monitor_info_next(&it)) {
-        const QRect monitor(it.data->x, it.data->y, it.data->width, it.data->height);
-        if (it.data->primary)
-            return monitor;
-        if (first.isEmpty())
-            first = monitor;
-    }
-    return first;
-}
-
 ReplyPtr<xcb_get_property_reply_t> propertyReply(xcb_connection_t *c,
                                                  xcb_get_property_cookie_t cookie)
 {
     return ReplyPtr<xcb_get_property_reply_t>(xcb_get_property_reply(c, cookie, nullptr));
-}
-
-Screen askScreen(xcb_connection_t *c, const xcb_screen_t *screen)
-{
-    // The first round trip: the RandR extension, the atom and the resources.
-    xcb_prefetch_extension_data(c, &xcb_randr_id);
-    const char areaName[] = "_NET_WORKAREA";
-    const auto areaAtom = xcb_intern_atom(c, true, std::strlen(areaName), areaName);
-    const auto resources = xcb_get_property(c, false, screen->root, XCB_ATOM_RESOURCE_MANAGER,
-                                            XCB_ATOM_STRING, 0, 1 << 16);
-    const bool randr = xcb_get_extension_data(c, &xcb_randr_id)->present;
-    const ReplyPtr<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(c, areaAtom, nullptr));
-
-    // The second: the monitors and the work area. The version comes first,
-    // as a server answers a client by the version it asked for.
-    ReplyPtr<xcb_randr_get_monitors_reply_t> monitors;
-    const xcb_atom_t area = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
-    const auto areaCookie = xcb_get_property(c, false, screen->root, area, XCB_ATOM_CARDINAL, 0, 4);
-    if (randr) {
-        xcb_discard_reply(c, xcb_randr_query_version(c, 1, 5).sequence);
-        monitors.reset(xcb_randr_get_monitors_reply(
-            c, xcb_randr_get_monitors(c, screen->root, true), nullptr));
-    }
-    Screen result;
-    result.dpi = xftDpi(propertyReply(c, resources).get());
-    result.monitor = primaryMonitor(monitors.get());
-    if (result.monitor.isEmpty())
-        result.monitor = QRect(0, 0, screen->width_in_pixels, screen->height_in_pixels);
-    result.workArea = workArea(propertyReply(c, areaCookie).get());
-    return result;
 }
 
 // The application's own connection, when it runs on X11.
@@ -202,15 +127,6 @@ QByteArray windowManagerName(xcb_connection_t *c)
         return {};
     return QByteArray(static_cast<const char *>(xcb_get_property_value(name.get())),
                       xcb_get_property_value_length(name.get()));
-}
-
-bool underWeston()
-{
-    static const bool weston = [] {
-        xcb_connection_t *c = appConnection();
-        return c && windowManagerName(c) == "Weston WM";
-    }();
-    return weston;
 }
 
 bool isPutAway(xcb_connection_t *c, xcb_window_t window)
@@ -311,39 +227,6 @@ private:
 
 } // namespace
 
-std::optional<Screen> primaryScreen()
-{
-    int number = 0;
-    xcb_connection_t *c = xcb_connect(nullptr, &number);
-    std::optional<Screen> result;
-    if (!xcb_connection_has_error(c)) {
-        if (const xcb_screen_t *screen = screenNumbered(c, number))
-            result = askScreen(c, screen);
-    }
-    xcb_disconnect(c);
-    return result;
-}
-
-Qt::WindowType frontWindowType()
-{
-    return underWeston() ? Qt::Tool : Qt::Dialog;
-}
-
-bool frontLostWithBackdropSize()
-{
-    return underWeston();
-}
-
-void skipTaskbarAndPager(QWidget *window)
-{
-    xcb_connection_t *c = appConnection();
-    if (!c)
-        return;
-    const std::array<xcb_atom_t, 2> states = {atoms(c)[SkipTaskbar], atoms(c)[SkipPager]};
-    xcb_change_property(c, XCB_PROP_MODE_APPEND, window->winId(), atoms(c)[WmState], XCB_ATOM_ATOM,
-                        32, states.size(), states.data());
-}
-
 void restoreAndActivate(QWidget *window)
 {
     xcb_connection_t *c = appConnection();
@@ -366,9 +249,29 @@ void whenPutAway(QWidget *window, std::function<void()> putAway)
 
 void letPointerThrough(QWidget *backdrop)
 {
-    if (!underWeston())
-        return;
-    Watch::instance().framedTakeNoPointer(backdrop);
+    if (appConnection())
+        Watch::instance().framedTakeNoPointer(backdrop);
+}
+
+QByteArray windowManagerName()
+{
+    xcb_connection_t *c = appConnection();
+    return c ? windowManagerName(c) : QByteArray();
 }
 
 } // namespace forms::x11
+
+namespace forms {
+
+void keepOutOfSwitchers(QWidget *backdrop)
+{
+    using namespace x11;
+    xcb_connection_t *c = appConnection();
+    if (!c)
+        return;
+    const std::array<xcb_atom_t, 2> states = {atoms(c)[SkipTaskbar], atoms(c)[SkipPager]};
+    xcb_change_property(c, XCB_PROP_MODE_APPEND, backdrop->winId(), atoms(c)[WmState],
+                        XCB_ATOM_ATOM, 32, states.size(), states.data());
+}
+
+} // namespace forms

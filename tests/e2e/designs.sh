@@ -50,7 +50,7 @@ cell_centre() { echo $((CELLS[4 * $1] + CELLS[4 * $1 + 2] / 2)) $((CELLS[4 * $1 
 
 # The page importer's window and its file chooser.
 IMPORT_TITLE="Krumelo – ny målarbild"
-chooser_open() { xdotool search --onlyvisible --name "^Välj en bild eller en PDF-fil\$" >/dev/null; }
+chooser_open() { chooser_windows >/dev/null; }
 # choose_file PATH: types the name into the open chooser's name field, which
 # lies 53 px above its bottom edge, and opens it. A chooser that has just
 # appeared may not take keys yet on a busy machine, and xdotool may lose a
@@ -58,26 +58,26 @@ chooser_open() { xdotool search --onlyvisible --name "^Välj en bild eller en PD
 # the field holds, until the chooser closes. A name the chooser does not find
 # brings up its message under the chooser's own title; Return closes it.
 choose_file() {
-  local ids id tries=0 end
+  local ids tries=0
   until ! chooser_open; do
     [ "$tries" -lt 8 ] || fail "the file chooser did not take $1"
     tries=$((tries + 1))
-    ids=$(xdotool search --onlyvisible --name "^Välj en bild eller en PDF-fil\$")
+    ids=$(chooser_windows)
     if [ "$(wc -l <<<"$ids")" -gt 1 ]; then
       xdotool key Return
-      sleep 0.5
+      E2E_TIMEOUT=5 wait_for_quietly chooser_alone || true
       continue
     fi
-    id=$ids
-    eval "$(xdotool getwindowgeometry --shell "$id")"
+    eval "$(xdotool getwindowgeometry --shell "$ids")"
     xdotool mousemove $((X + 300)) $((Y + HEIGHT - 53)) click 1
     xdotool key ctrl+a
     xdotool type --delay 10 "$1"
     xdotool key Return
-    end=$((SECONDS + 5))
-    while chooser_open && [ "$SECONDS" -lt "$end" ]; do sleep 0.2; done
+    E2E_TIMEOUT=5 wait_for_quietly not chooser_open || true
   done
 }
+chooser_windows() { xdotool search --onlyvisible --name "^Välj en bild eller en PDF-fil\$"; }
+chooser_alone() { [ "$(chooser_windows | wc -l)" -le 1 ]; }
 
 # The sixteen colours by colour index, as RRGGBB.
 QB=(000000 000080 008000 008080 800000 800080 808000 C0C0C0

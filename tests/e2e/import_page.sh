@@ -41,7 +41,7 @@ click "${IMPORT_SPARA[@]}"
 wait_for "the saved page" test -f "$WORK/$page.bmp"
 [ "$(/usr/bin/identify -format '%wx%h %[type]' "$WORK/$page.bmp")" = "353x409 Bilevel" ] ||
   fail "the saved page is $(/usr/bin/identify -format '%wx%h %[type]' "$WORK/$page.bmp")"
-"$E2E_DIR/closewindow.py" "$import_wid"
+close_window "$import_wid"
 wait_exit "$import_pid"
 [ "$EXIT_STATUS" = 0 ] || fail "zedoimport ended with status $EXIT_STATUS"
 
@@ -88,6 +88,6 @@ fill 0 "${QB[12]}" 115 108 62 55 168 161   # the circle
 fill 1 "${QB[9]}" 239 108 192 49 286 166   # the rectangle
 fill 2 "${QB[2]}" 126 266 79 230 173 336   # the triangle of thin lines
 fill 0 "${QB[12]}" 239 283 62 55 286 336   # the square with the gap, red like the circle
-"$E2E_DIR/closewindow.py" "$WID"
+close_window "$WID"
 wait_exit "$APP_PID"
 note "the imported page is filled cleanly"

@@ -16,7 +16,6 @@ cp "$E2E_DIR"/../../examples/*.bmp "$WORK/"
 note "zedoconf: the adult's choices"
 start_program zedoconf "$zedoconf"
 wait_window Hämta "${ZEDOCONF_SIZE[0]}"
-backdrop zedoconf || fail "no backdrop behind zedoconf"
 expect_pixel $(file_entry_end 0) 308CC6 "the first picture selected at start"
 click $(file_entry 2) # ballonger, bil, blomma
 expect_pixel $(file_entry_end 0) FFFFFF "the first picture no longer selected"
@@ -56,7 +55,6 @@ cmp "$WORK/expected.ini" "$WORK/zedo.ini" || {
 note "zedo: the child colours the page"
 start_program zedo "$zedo"
 wait_window Krumelo "${ZEDO_SIZE[0]}"
-backdrop zedo || fail "no backdrop covers the screen"
 i=0
 for colour in 13 9 4 14 10; do
   expect_pixel $(swatch 5 $i) "${QB[$colour]}" "swatch $((i + 1)) in one column"
@@ -108,7 +106,7 @@ newest_pdf "$WORK/before-print"
 printed_canvas "$PDF" "$WORK/printed.png"
 expect_printed_like "$WORK/canvas.png" "$WORK/printed.png" "${QB[9]}" "${QB[13]}" "${QB[14]}" "${QB[10]}"
 
-"$E2E_DIR/closewindow.py" "$WID"
+close_window "$WID"
 wait_exit "$APP_PID"
 [ "$EXIT_STATUS" = 0 ] || fail "zedo ended with status $EXIT_STATUS after its window closed"
 note "the typical run went through"

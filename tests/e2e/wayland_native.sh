@@ -64,7 +64,7 @@ start_program zedoconf "${NATIVE[@]}" "$zedoconf"
 open_native zedoconf "${ZEDOCONF_SIZE[@]}"
 expect_pixel $(cell_corner 0) "${QB[12]}" "cell 1 at the start"
 change_drawing_choices
-save_drawing_choices "natively"
+press_ok "natively"
 
 note "zedo, natively"
 write_flower_ini

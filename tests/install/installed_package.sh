@@ -70,7 +70,7 @@ start_program menu-zedo krumelo zedo
 wait_window Krumelo "${ZEDO_SIZE[0]}"
 cmp "$examples/zedo.ini" "$HOME/Krumelo/zedo.ini" || fail "no example settings in ~/Krumelo"
 [ -f "$HOME/Krumelo/blomma.bmp" ] || fail "no example pages in ~/Krumelo"
-"$E2E_DIR/closewindow.py" "$WID"
+close_window "$WID"
 wait_exit "$APP_PID"
 [ "$EXIT_STATUS" = 0 ] || fail "zedo from the menu ended with status $EXIT_STATUS"
 
@@ -86,7 +86,7 @@ start_program menu-zedo-again krumelo zedo
 wait_window Krumelo "${ZEDO_SIZE[0]}"
 # Three colours now, in one column: the third one's centre, green.
 expect_pixel $(swatch 3 2) "${QB[2]}" "the saved third colour"
-"$E2E_DIR/closewindow.py" "$WID"
+close_window "$WID"
 wait_exit "$APP_PID"
 
 # The importer opens in the Krumelo folder, its file chooser in front.
@@ -95,7 +95,7 @@ wait_window "$IMPORT_TITLE" "${IMPORT_SIZE[0]}"
 [ "$(readlink "/proc/$APP_PID/cwd")" = "$HOME/Krumelo" ] || fail "the importer works elsewhere"
 wait_for "the importer's file chooser" chooser_open
 xdotool key Escape
-"$E2E_DIR/closewindow.py" "$WID"
+close_window "$WID"
 wait_exit "$APP_PID"
 [ "$EXIT_STATUS" = 0 ] || fail "zedoimport from the menu ended with status $EXIT_STATUS"
 note "the installed package works from its menu entries"
