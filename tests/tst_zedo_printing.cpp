@@ -20,27 +20,75 @@ using fixture::ZedoFixture;
 
 namespace {
 
-std::unique_ptr<QPrinter> pdfPrinter(const QString &file, const QPageSize &paper, double margin)
+std::unique_ptr<QPrinter> pdfPrinter(const QString &file, const QPageSize &paper,
+                                     const QMarginsF &margins = QMarginsF(10, 10, 10, 10))
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(file);
-    printer->setPageLayout(QPageLayout(paper, QPageLayout::Portrait,
-                                       QMarginsF(margin, margin, margin, margin),
-                                       QPageLayout::Millimeter));
+    printer->setPageLayout(
+        QPageLayout(paper, QPageLayout::Portrait, margins, QPageLayout::Millimeter));
     return printer;
 }
 
-// The paper of a PDF file's first page as seen at 96 dots per inch.
-QImage paperOf(const QString &pdf)
+// The paper of a PDF file's first page as seen at `dpi` dots per inch.
+QImage paperOf(const QString &pdf, int dpi = 96)
 {
+    const QString png = pdf + QStringLiteral("-%1dpi").arg(dpi);
     QProcess pdftoppm;
     pdftoppm.setStandardErrorFile(QProcess::nullDevice());
     pdftoppm.start(QStringLiteral("pdftoppm"),
-                   {"-png", "-r", "96", "-singlefile", pdf, pdf + QStringLiteral("-paper")});
+                   {"-png", "-r", QString::number(dpi), "-singlefile", pdf, png});
     if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0)
         return {};
-    return QImage(pdf + QStringLiteral("-paper.png")).convertToFormat(QImage::Format_RGB32);
+    return QImage(png + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+QRect nonWhiteRect(const QImage &image)
+{
+    int left = image.width(), top = image.height(), right = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((row[x] & 0xFFFFFF) != 0xFFFFFF) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// Where the pixels of `form` lie on `paper`, found from where their
+// non-white part lies on each.
+QRectF formOnPaper(const QImage &form, const QImage &paper)
+{
+    const QRectF inForm = nonWhiteRect(form);
+    const QRectF onPaper = nonWhiteRect(paper);
+    const double scale = onPaper.width() / inForm.width();
+    return {onPaper.topLeft() - inForm.topLeft() * scale, QSizeF(form.size()) * scale};
+}
+
+// The first pixel of `form` whose colour the middle of its square on
+// `paper` does not show, as text; empty when every one does.
+QString firstMismatch(const QImage &form, const QImage &paper, const QRectF &placed)
+{
+    const double scale = placed.width() / form.width();
+    for (int y = 0; y < form.height(); ++y) {
+        for (int x = 0; x < form.width(); ++x) {
+            const QPointF middle = placed.topLeft() + QPointF(x + 0.5, y + 0.5) * scale;
+            const QRgb printed = paper.pixel(int(middle.x()), int(middle.y()));
+            if (printed != form.pixel(x, y))
+                return QStringLiteral("pixel %1,%2 of the form is %3 on paper, not %4")
+                    .arg(x)
+                    .arg(y)
+                    .arg(printed, 8, 16)
+                    .arg(form.pixel(x, y), 8, 16);
+        }
+    }
+    return {};
 }
 
 // Paints a dot and fills square A with the mouse, then one more dot on the
@@ -61,27 +109,31 @@ class TstZedoPrinting : public QObject
     Q_OBJECT
 
 private slots:
-    void printedPageHoldsThePainting_data()
+    void printedPageFillsTheSheet_data()
     {
         QTest::addColumn<QPageSize>("paper");
-        QTest::addColumn<double>("margin"); // millimetres
-        QTest::newRow("printed on A4") << QPageSize(QPageSize::A4) << 10.0;
+        QTest::addColumn<QMarginsF>("margins"); // millimetres: left, top, right, bottom
+        QTest::addColumn<int>("dpi");           // to look at a pixel of the form closely
+        QTest::newRow("printed on A4") << QPageSize(QPageSize::A4) << QMarginsF(5, 5, 5, 5) << 200;
+        QTest::newRow("printed on Letter")
+            << QPageSize(QPageSize::Letter) << QMarginsF(6.35, 12.7, 6.35, 16.9) << 200;
         QTest::newRow("printed on a small card")
-            << QPageSize(QSizeF(120, 90), QPageSize::Millimeter) << 5.0;
+            << QPageSize(QSizeF(120, 90), QPageSize::Millimeter) << QMarginsF(5, 5, 5, 5) << 600;
     }
 
-    // The paper as it comes out: the print page at screen size across the
-    // top, or made smaller to fit a small card, with the painting on it.
-    void printedPageHoldsThePainting()
+    // The print page as large as the printable area allows, in the middle of
+    // the sheet, every pixel of it a square of its own colour.
+    void printedPageFillsTheSheet()
     {
         QFETCH(QPageSize, paper);
-        QFETCH(double, margin);
+        QFETCH(QMarginsF, margins);
+        QFETCH(int, dpi);
         ZedoFixture program;
         QVERIFY(program.start(fixture::settings({9}, 15, -1)));
         zedo::Form1 &form = program.form();
         paintSomething(form);
         const QString pdf = program.path(QStringLiteral("page.pdf"));
-        forms::setPrinterSource([&] { return pdfPrinter(pdf, paper, margin); });
+        forms::setPrinterSource([&] { return pdfPrinter(pdf, paper, margins); });
         QTest::mouseClick(form.Command3D1, Qt::LeftButton);
         QVERIFY(program.messages.isEmpty());
         QVERIFY(!form.form2()->isVisible());
@@ -89,6 +141,28 @@ private slots:
         const QImage shown = paperOf(pdf);
         QVERIFY(!shown.isNull());
         COMPARE_LOOKS(shown, fixture::referenceName(QTest::currentDataTag()));
+
+        const QImage page = form.form2()
+                                ->grab(form.form2()->childrenRect())
+                                .toImage()
+                                .convertToFormat(QImage::Format_RGB32);
+        const QImage closely = paperOf(pdf, dpi);
+        const QRectF placed = formOnPaper(page, closely);
+        const double perMm = dpi / 25.4;
+        const QRectF printable =
+            QRectF(QPointF(), paper.size(QPageSize::Millimeter)).marginsRemoved(margins);
+        QVERIFY2(placed.width() >= 0.85 * printable.width() * perMm ||
+                     placed.height() >= 0.85 * printable.height() * perMm,
+                 qPrintable(QStringLiteral("%1 × %2 mm")
+                                .arg(placed.width() / perMm)
+                                .arg(placed.height() / perMm)));
+        const QPointF offCentre = placed.center() - QRectF(closely.rect()).center();
+        QVERIFY2(std::abs(offCentre.x()) < 2 * perMm && std::abs(offCentre.y()) < 2 * perMm,
+                 qPrintable(QStringLiteral("%1, %2 mm off the middle")
+                                .arg(offCentre.x() / perMm)
+                                .arg(offCentre.y() / perMm)));
+        const QString mismatch = firstMismatch(page, closely, placed);
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
     }
 
     void printingTwicePrintsTheSamePage()
@@ -99,7 +173,7 @@ private slots:
         QStringList pdfs;
         forms::setPrinterSource([&] {
             pdfs << program.path(QStringLiteral("page%1.pdf").arg(pdfs.size()));
-            return pdfPrinter(pdfs.last(), QPageSize(QPageSize::A4), 10);
+            return pdfPrinter(pdfs.last(), QPageSize(QPageSize::A4));
         });
         QTest::mouseClick(program.form().Command3D1, Qt::LeftButton);
         QTest::mouseClick(program.form().Command3D1, Qt::LeftButton);
@@ -128,7 +202,7 @@ private slots:
         const QImage painted = form.Picture1->surface();
         const QString unwritable = program.path(QStringLiteral("missing/folder/page.pdf"));
         forms::setPrinterSource([&] {
-            return printerExists ? pdfPrinter(unwritable, QPageSize(QPageSize::A4), 10)
+            return printerExists ? pdfPrinter(unwritable, QPageSize(QPageSize::A4))
                                  : forms::printerFor(QPrinterInfo());
         });
         if (printerExists)
