@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
-# Measures the start-up of both programs beside a bare Qt window built by the
-# same project with the same flags, all under one Xvfb in one run: the time
-# from exec to the first frame of the main window, and the resident memory
-# once the program has been idle for a second. Prints the medians and the
-# ratios to the bare window.
-# Usage: scripts/measure-startup.sh [BUILD_DIR] [RUNS]   (defaults: build, 7)
+# Measures the start-up of the three programs beside a bare Qt window built by
+# the same project with the same flags, all started the same way under one
+# Xvfb in one run: the time from exec to the first frame of the main window,
+# the processor time the program used until then, and the resident memory
+# once it has been idle for a second. Prints the medians (and the quartiles
+# of the first frame, to show how steady the machine was) and the ratios to
+# the floor: the bare window with one line of text over a black full-screen
+# backdrop, which is what zedo and zedoconf must show at least.
+# Usage: scripts/measure-startup.sh [BUILD_DIR] [RUNS]   (defaults: build, 9)
 # The build must include the benchmarks (KRUMELO_BENCH, on by default).
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
-runs=${2:-7}
+runs=${2:-9}
 watch=$build/bench/firstframe
-for exe in "$watch" "$build/bench/barewindow" "$build/zedo/zedo" "$build/zedoconf/zedoconf"; do
+for exe in "$watch" "$build/bench/barewindow" "$build/zedo/zedo" "$build/zedoconf/zedoconf" \
+  "$build/zedoimport/zedoimport"; do
   [ -x "$exe" ] || { echo "measure-startup: $exe is missing; build first" >&2; exit 1; }
 done
 
@@ -20,7 +24,8 @@ work=$(mktemp -d)
 xvfb=
 trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 
-# zedo starts on the example folder; zedoconf on a folder of 50 bitmaps.
+# zedo starts on the example folder; zedoconf on a folder of 50 bitmaps; the
+# importer's window shows before its file chooser, in the example folder.
 mkdir "$work/zedo" "$work/zedoconf"
 cp "$top"/examples/* "$work/zedo/"
 bitmaps=("$top"/examples/*.bmp)
@@ -45,10 +50,10 @@ for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 
 # The bare window, then with what both programs need: text, and a backdrop.
 bare=$build/bench/barewindow
-names=(bare +text +backdrop zedo zedoconf)
-folders=("$work" "$work" "$work" "$work/zedo" "$work/zedoconf")
+names=(bare +text floor zedo zedoconf zedoimport)
+folders=("$work" "$work" "$work" "$work/zedo" "$work/zedoconf" "$work/zedo")
 commands=("$bare" "$bare --text" "$bare --text --backdrop" "$build/zedo/zedo"
-          "$build/zedoconf/zedoconf")
+          "$build/zedoconf/zedoconf" "$build/zedoimport/zedoimport")
 
 measure() { # index
   # shellcheck disable=SC2086 # the command line is split on purpose
@@ -64,24 +69,30 @@ for _ in $(seq "$runs"); do
 done >"$work/results"
 echo "load after:  $(cut -d' ' -f1-3 /proc/loadavg)"
 
-median() { # name key
+# quantile NAME KEY Q: the value of KEY at quantile Q (0.5: the median) of
+# the runs of NAME.
+quantile() {
   awk -v name="$1" -v key="$2" '$1 == name {
       for (f = 2; f <= NF; ++f) { split($f, kv, "="); if (kv[1] == key) print kv[2] } }' \
-    "$work/results" | sort -n |
-    awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+    "$work/results" | sort -n | awk -v q="$3" '{ v[NR] = $1 } END {
+      at = 1 + q * (NR - 1); low = int(at); print v[low] + (at - low) * (v[low + 1] - v[low]) }'
 }
+median() { quantile "$1" "$2" 0.5; }
 
-bareMs=$(median bare first_frame_ms)
-bareKb=$(median bare VmRSS_kb)
-echo "medians of $runs runs (first frame from exec; memory once idle):"
-printf '%-10s %10s %8s %10s %12s %9s %9s %9s\n' program first_ms ratio rss_MB above_bare_MB \
-  anon_MB file_MB shmem_MB
+floorMs=$(median floor first_frame_ms)
+floorCpu=$(median floor cpu_ms)
+floorKb=$(median floor VmRSS_kb)
+echo "medians of $runs runs (first frame from exec, its quartiles, processor time until"
+echo "then; memory once idle), ratios and memory against the floor:"
+printf '%-10s %8s %13s %6s %7s %6s %7s %7s %7s %7s %7s\n' program first_ms quartiles ratio \
+  cpu_ms ratio rss_MB +floor anon_MB file_MB shm_MB
 for name in "${names[@]}"; do
-  ms=$(median "$name" first_frame_ms)
-  kb=$(median "$name" VmRSS_kb)
-  awk -v n="$name" -v ms="$ms" -v kb="$kb" -v bms="$bareMs" -v bkb="$bareKb" \
+  awk -v n="$name" -v ms="$(median "$name" first_frame_ms)" \
+    -v q1="$(quantile "$name" first_frame_ms 0.25)" -v q3="$(quantile "$name" first_frame_ms 0.75)" \
+    -v cpu="$(median "$name" cpu_ms)" -v kb="$(median "$name" VmRSS_kb)" \
+    -v fms="$floorMs" -v fcpu="$floorCpu" -v fkb="$floorKb" \
     -v an="$(median "$name" RssAnon_kb)" -v fi="$(median "$name" RssFile_kb)" \
     -v sh="$(median "$name" RssShmem_kb)" 'BEGIN {
-      printf "%-10s %10.1f %8.2f %10.1f %12.1f %9.1f %9.1f %9.1f\n", n, ms, ms / bms,
-        kb / 1024, (kb - bkb) / 1024, an / 1024, fi / 1024, sh / 1024 }'
+      printf "%-10s %8.1f %6.1f–%-6.1f %6.2f %7.1f %6.2f %7.1f %+7.1f %7.1f %7.1f %7.1f\n", n, ms, q1,
+        q3, ms / fms, cpu, cpu / fcpu, kb / 1024, (kb - fkb) / 1024, an / 1024, fi / 1024, sh / 1024 }'
 done

@@ -17,6 +17,15 @@
 #include <QTest>
 #include <QWindow>
 
+class PaintCounter : public QWidget
+{
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent * /*event*/) override { ++paints; }
+};
+
 class TstControls : public QObject
 {
     Q_OBJECT
@@ -270,6 +279,27 @@ private slots:
         QCOMPARE(reported, QStringLiteral("Bilden a.bmp kan inte läsas."));
         forms::guarded([] {});
         QCOMPARE(reported, QStringLiteral("Bilden a.bmp kan inte läsas."));
+    }
+
+    // What a program does as soon as its window is up (the importer opens
+    // its file chooser) waits for the window's first picture, and runs once.
+    void actionAfterFirstPaintWaitsForThePicture()
+    {
+        PaintCounter window;
+        int runs = 0;
+        int paintsBefore = 0;
+        forms::afterFirstPaint(&window, [&] {
+            ++runs;
+            paintsBefore = window.paints;
+        });
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 0);
+        window.show();
+        QTRY_COMPARE(runs, 1);
+        QVERIFY(paintsBefore > 0);
+        window.repaint();
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 1);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "forms/design.h"
 #include "forms/desktop.h"
+#include "forms/runtime.h"
 #include "forms/swedishtexts.h"
 #include "zedoimport/commandline.h"
 #include "zedoimport/form1.h"
@@ -44,6 +45,6 @@ int main(int argc, char *argv[])
     forms::useDesignLooks();
     zedoimport::Form1 form;
     form.show();
-    form.Form_Load();
+    forms::afterFirstPaint(&form, [&form] { form.Form_Load(); });
     return forms::leaveDesktop(QApplication::exec());
 }

@@ -4,16 +4,21 @@
 #include "forms/printqueue.h"
 
 #include <QGuiApplication>
+#include <QPageLayout>
 #include <QPainter>
 #include <QWidget>
+
+#include <algorithm>
+#include <cmath>
 
 namespace forms {
 
 namespace {
 
-// The resolution the window designs are made for: a form's pixels are this
-// many to the inch on paper.
-constexpr double ScreenDpi = 96.0;
+// A printed form's pixel becomes a square of at least this many image
+// pixels a side, and of at least this many to the inch.
+constexpr int SharpSquare = 3;
+constexpr double SharpPixelsPerInch = 200.0;
 
 [[noreturn]] void fail(const QString &cause)
 {
@@ -63,12 +68,30 @@ std::function<std::unique_ptr<QPrinter>()> &printerSource()
     return source;
 }
 
-// The form's place on the printable area, both in printer pixels.
-QRectF placeOnPage(QSizeF form, const QSizeF &page)
+// The largest rectangle of the proportions of `form` that is centred on the
+// sheet and lies within the printable area, in the painter's coordinates
+// (printer pixels from the printable area's top left). A printer whose
+// margins differ side to side still gets the page in the middle of the sheet.
+QRectF placeOnSheet(const QSizeF &form, const QPrinter &printer)
 {
-    if (form.width() > page.width() || form.height() > page.height())
-        form.scale(page, Qt::KeepAspectRatio);
-    return {QPointF((page.width() - form.width()) / 2, 0), form};
+    const QPageLayout layout = printer.pageLayout();
+    const QRectF sheet = layout.fullRectPixels(printer.resolution());
+    const QRectF printable = layout.paintRectPixels(printer.resolution());
+    const QPointF middle = sheet.center();
+    const QSizeF room(2 * std::min(middle.x() - printable.left(), printable.right() - middle.x()),
+                      2 * std::min(middle.y() - printable.top(), printable.bottom() - middle.y()));
+    const QSizeF size = form.scaled(room, Qt::KeepAspectRatio);
+    return {middle - QPointF(size.width(), size.height()) / 2 - printable.topLeft(), size};
+}
+
+// The form's image with each of its pixels made a square of image pixels.
+// Printer drivers and viewers that smooth a picture as they enlarge it blur
+// it by about one image pixel: with the squares this fine, that blurs their
+// edges a little, never their middle.
+QImage withSharpPixels(const QImage &image, double inchesPerPixel)
+{
+    const int side = std::max(SharpSquare, int(std::ceil(inchesPerPixel * SharpPixelsPerInch)));
+    return image.scaled(image.size() * side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 } // namespace
@@ -83,6 +106,8 @@ std::unique_ptr<QPrinter> printerFor(const QPrinterInfo &info)
     if (printer->outputFormat() != QPrinter::NativeFormat)
         failNoPrinter();
     printer->setDocName(QGuiApplication::applicationDisplayName());
+    // The print page stands upright, as the canvas does.
+    printer->setPageOrientation(QPageLayout::Portrait);
     return printer;
 }
 
@@ -100,14 +125,17 @@ QString PrintForm(QWidget *form, QPrinter &printer)
 {
     const bool queued = printer.outputFormat() == QPrinter::NativeFormat;
     const QString note = queued ? checkQueue(printer) : QString();
-    const QImage image = form->grab().toImage();
+    // Beyond its controls the form shows its background, white as the paper.
+    const QImage image = form->grab(form->childrenRect()).toImage();
     QPainter painter;
     if (!painter.begin(&printer))
         failRefused(printer);
-    const double perPixel = printer.logicalDpiX() / ScreenDpi;
-    const QRectF target = placeOnPage(image.deviceIndependentSize() * perPixel,
-                                      QSizeF(printer.width(), printer.height()));
-    painter.drawImage(target, image);
+    const QRectF target = placeOnSheet(image.size(), printer);
+    // Qt stores pictures in a document as JPEG unless told otherwise, which
+    // smears colours into each other at every edge.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.drawImage(
+        target, withSharpPixels(image, target.width() / image.width() / printer.resolution()));
     if (!painter.end())
         failRefused(printer);
     // Qt sends the page to the print system as the painting ends and keeps

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace forms {
 
-// A printer for `info`, set up to print without any dialog. When `info` is no
+// A printer for `info`, set up to print without any dialog, upright. When `info` is no
 // printer (the system has none, or none is chosen as the default, or the
 // print system is not running), throws core::Error with a Swedish message for
 // the user that says which.
@@ -22,13 +22,13 @@ std::unique_ptr<QPrinter> DefaultPrinter();
 void setPrinterSource(std::function<std::unique_ptr<QPrinter>()> source);
 
 // Prints the image of `form`, with its controls, as one page, even when the
-// form has never been shown. The image keeps its screen size (96 dots per
-// inch) mapped to the printer's resolution, centred across the top of the
-// printable area, and is scaled down, keeping its proportions, only when it
-// does not fit. Throws core::Error, in Swedish and naming the printer, when
-// the print system is not running or the printer does not take the page.
-// Returns a note for the user, in Swedish, when the page was taken but
-// waits in the queue of a paused printer; else an empty string.
+// form has never been shown: the part of the form its controls cover, as
+// large as the printable area allows, proportions kept, in the middle of the
+// sheet. Each pixel of the form stays a sharp square of one colour on paper.
+// Throws core::Error, in Swedish and naming the printer, when the print
+// system is not running or the printer does not take the page. Returns a
+// note for the user, in Swedish, when the page was taken but waits in the
+// queue of a paused printer; else an empty string.
 QString PrintForm(QWidget *form, QPrinter &printer);
 
 } // namespace forms

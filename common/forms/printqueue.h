@@ -17,7 +17,9 @@ enum class QueueState {
 
 // Asks the print system (CUPS) about the queue `name`, or the default queue
 // when `name` is empty. Waits at most a few seconds for an answer, so a
-// print system that has stopped answering cannot hold the program up.
+// print system that has stopped answering cannot hold the program up. The
+// first question loads the print system's library; without it, the print
+// system counts as not running.
 QueueState queueState(const QString &name);
 
 // The print system's words when it refused the last page sent to it from

@@ -75,7 +75,43 @@ FileChooser &fileChooser()
     return chooser;
 }
 
+// Watches a window for its first paint, then runs its action and goes.
+class FirstPaintWatch : public QObject
+{
+public:
+    FirstPaintWatch(QWidget *window, std::function<void()> action)
+        : QObject(window), m_action(std::move(action))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Queued, so that it runs once the picture has gone to the screen.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_action();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
 } // namespace
+
+void afterFirstPaint(QWidget *window, std::function<void()> action)
+{
+    new FirstPaintWatch(window, std::move(action));
+}
 
 void reportError(const QString &message)
 {

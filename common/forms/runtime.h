@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace forms {
 
 // The run-time error report: shows the message in a message box, writes the
@@ -37,6 +39,11 @@ using FileChooser =
     std::function<QString(const QString &title, const QString &folder, const QString &filter)>;
 QString ChooseFile(const QString &title, const QString &folder, const QString &filter);
 void setFileChooser(FileChooser chooser);
+
+// Runs `action` once, when `window` has put its first picture on the
+// screen: what a program does at once on starting, such as opening a dialog
+// over its window, then does not hold the window itself back.
+void afterFirstPaint(QWidget *window, std::function<void()> action);
 
 // Runs an event handler; a failure of the shared code ends in the error report.
 template <typename Handler> void guarded(Handler &&handler)

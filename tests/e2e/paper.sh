@@ -17,36 +17,51 @@ complete_pdf_after() {
   [ -n "$pdf" ] && pdfinfo "$pdf" >/dev/null 2>&1
 }
 
-# printed_canvas PDF OUT: the page rendered at screen resolution, cut to where
-# the canvas lies on it. The print page's grey frame is found on the paper;
-# the page's picture (PAGE_SIZE) lies centred in it.
+# printed_canvas PDF OUT: the canvas as it is printed, back at the size it has
+# on the screen. The page is rendered finely (PAPER_DPI), the print page's
+# grey frame found on the paper (FRAME: WxH+X+Y, in PAPER pixels) and the
+# page picture within it, and each pixel of the picture is read from the
+# middle of its square.
+PAPER_DPI=200
 printed_canvas() {
-  local frame x y w h pw=${PAGE_SIZE[0]} ph=${PAGE_SIZE[1]}
-  pdftoppm -r 96 -png -singlefile "$1" "$WORK/paper" 2>/dev/null
-  frame=$(/usr/bin/convert "$WORK/paper.png" -fuzz 5% -fill black +opaque '#C0C0C0' -trim \
-    -format '%X %Y %w %h' info:)
-  read -r x y w h <<<"${frame//+/}"
-  if [ "$w" -le "$pw" ] || [ "$h" -le "$ph" ]; then
-    fail "no print page frame on the paper ($frame)"
+  local picture x y w h
+  pdftoppm -r "$PAPER_DPI" -png -singlefile "$1" "$WORK/paper" 2>/dev/null
+  PAPER=$WORK/paper.png
+  FRAME=$(/usr/bin/convert "$PAPER" -fuzz 5% -fill black +opaque '#C0C0C0' -trim \
+    -format '%wx%h%X%Y' info:)
+  picture=$(/usr/bin/convert "$PAPER" -crop "$FRAME" +repage -bordercolor '#C0C0C0' -border 1 \
+    -fuzz 5% -trim -format '%wx%h%X%Y' info:)
+  read -r w h x y <<<"$(tr 'x+' '  ' <<<"$picture")"
+  if [ "$w" -le "${PAGE_SIZE[0]}" ] || [ "$h" -le "${PAGE_SIZE[1]}" ]; then
+    fail "no page picture in a frame on the paper (frame $FRAME, picture $picture)"
   fi
-  /usr/bin/convert "$WORK/paper.png" -crop "${pw}x$ph+$((x + (w - pw) / 2))+$((y + (h - ph) / 2))" \
-    +repage "$2"
+  # The offsets are those in the frame with its added border.
+  /usr/bin/convert "$PAPER" -crop "$FRAME" +repage -crop "${w}x$h+$((x - 1))+$((y - 1))" +repage \
+    -sample "$((SCALE * PAGE_SIZE[0]))x$((SCALE * PAGE_SIZE[1]))!" "$2"
 }
 
-# expect_printed_like SCREEN PAPER RRGGBB...: the paper shows each colour over
-# about as many pixels as the screen does. Printing resamples the page, so
-# edges blur: colours are matched loosely and counts within 5 %.
+# expect_fills_the_sheet: the frame of the page printed last (printed_canvas)
+# spans most of the sheet's width or height and lies within 2 mm of its middle.
+expect_fills_the_sheet() {
+  local sheet
+  sheet=$(/usr/bin/convert "$PAPER" -format '%w %h' info:)
+  note "the frame lies at $FRAME on a sheet of ${sheet/ /x} at $PAPER_DPI dpi"
+  awk -v frame="$FRAME" -v sheet="$sheet" -v dpi="$PAPER_DPI" 'BEGIN {
+      split(frame, f, /[x+]/); split(sheet, s, " "); mm = dpi / 25.4
+      dx = f[3] + f[1] / 2 - s[1] / 2; dy = f[4] + f[2] / 2 - s[2] / 2
+      exit !((f[1] >= 0.85 * s[1] || f[2] >= 0.85 * s[2]) && dx * dx + dy * dy <= 4 * mm * mm) }' ||
+    fail "the page at $FRAME does not fill the middle of a ${sheet/ /x} sheet"
+}
+
+# expect_printed_like SCREEN PAPER RRGGBB...: the canvas on paper is the one
+# on the screen, pixel for pixel: printing neither blurs nor moves a colour.
+# Each colour named is painted on the screen, so the pages compared hold paint.
 expect_printed_like() {
-  local screen=$1 paper=$2 colour on_screen on_paper
+  local screen=$1 paper=$2 colour differ
   shift 2
   for colour in "$@"; do
-    on_screen=$(count_colour "$screen" "$colour")
-    on_paper=$(count_colour "$paper" "$colour" 30)
-    note "colour $colour: $on_screen pixels on the screen, $on_paper on paper"
-    [ "$on_screen" -gt 0 ] || fail "the screen shows no $colour"
-    if [ $((100 * (on_paper - on_screen) / on_screen)) -gt 5 ] ||
-      [ $((100 * (on_screen - on_paper) / on_screen)) -gt 5 ]; then
-      fail "the printed page has $on_paper pixels of $colour, the screen $on_screen"
-    fi
+    [ "$(count_colour "$screen" "$colour")" -gt 0 ] || fail "the screen shows no $colour"
   done
+  differ=$(compare -metric AE "$screen" "$paper" null: 2>&1 || true)
+  [ "$differ" = 0 ] || fail "the printed canvas differs from the screen in $differ pixels"
 }

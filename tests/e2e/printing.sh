@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # shellcheck disable=SC2046 # design points are passed on as two words
 # Printing through the real CUPS daemon to its default queue, the PDF printer
-# of scripts/cups-pdf.sh: the page shows the painting, twice over when printed
-# twice. And with no printer to be found: a message, after which zedo goes on
-# with the painting as it was.
+# of scripts/cups-pdf.sh: the page shows the painting, pixel for pixel, as
+# large as the sheet allows and in its middle, twice over when printed twice.
+# And with no printer to be found: a message, after which zedo goes on with
+# the painting as it was.
 # Usage: printing.sh ZEDO
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -36,6 +37,7 @@ for copy in 1 2; do
   printed_canvas "$PDF" "$WORK/printed$copy.png"
 done
 expect_printed_like "$WORK/canvas.png" "$WORK/printed1.png" "${QB[12]}" "${QB[14]}" "${QB[10]}"
+expect_fills_the_sheet
 differ=$(compare -metric AE "$WORK/printed1.png" "$WORK/printed2.png" null: 2>&1 || true)
 [ "$differ" = 0 ] || fail "the second print differs from the first in $differ pixels"
 kill "$APP_PID"
