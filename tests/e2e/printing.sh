@@ -66,7 +66,7 @@ differ=$(compare -metric AE "$WORK/canvas-before.png" "$WORK/canvas-after.png" n
 [ "$differ" = 0 ] || fail "the painting changed in $differ pixels while the print failed"
 [ -z "$(find "$PDF_DIR" -name '*.pdf' -newer "$WORK/before-print")" ] || fail "a page was printed"
 fill 12 80 180   # zedo goes on
-"$E2E_DIR/closewindow.py" "$WID"
+close_window "$WID"
 wait_exit "$APP_PID"
 [ "$EXIT_STATUS" = 0 ] || fail "zedo ended with status $EXIT_STATUS"
 note "printing went as it should"

@@ -73,7 +73,7 @@ crop_canvas "$WORK/painted.png" "$WORK/canvas.png"
 note "the printer is paused: the page waits and comes out when it is started"
 cupsdisable Krumelo
 print_and_expect "är pausad"
-sleep 1
+expect_nothing_for 1
 [ "$(page_count)" = 0 ] || fail "the paused printer printed"
 cupsenable Krumelo
 expect_pages 1
@@ -97,7 +97,7 @@ note "zedo goes on"
 click $(swatch 5 3)
 canvas_click 60 280
 expect_canvas_pixel 60 280 "${QB[14]}" "the wall filled"
-"$E2E_DIR/closewindow.py" "$WID"
+close_window "$WID"
 wait_exit "$APP_PID"
 [ "$EXIT_STATUS" = 0 ] || fail "zedo ended with status $EXIT_STATUS"
 note "every fault of the print system was answered"
