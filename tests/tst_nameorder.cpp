@@ -37,6 +37,37 @@ private slots:
         QFETCH(QStringList, sorted);
         QCOMPARE(core::sortedByName(names), sorted);
     }
+
+    void namesMatchingAPattern_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("a bitmap") << "hus.bmp"
+                                  << "*.bmp" << true;
+        QTest::newRow("case ignored") << "HÄST.BMP"
+                                      << "*.bmp" << true;
+        QTest::newRow("another ending") << "hus.bmp.png"
+                                        << "*.bmp" << false;
+        QTest::newRow("no dot") << "husbmp"
+                                << "*.bmp" << false;
+        QTest::newRow("the ending twice") << "a.bmp.bmp"
+                                          << "*.bmp" << true;
+        QTest::newRow("? is one letter") << "bil2.bmp"
+                                         << "bil?.bmp" << true;
+        QTest::newRow("? is not none") << "bil.bmp"
+                                       << "bil?.bmp" << false;
+        QTest::newRow("two stars") << "en bil.bmp"
+                                   << "*bil*" << true;
+    }
+
+    void namesMatchingAPattern()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, pattern);
+        QFETCH(bool, matches);
+        QCOMPARE(core::matchesPattern(name, pattern), matches);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstNameOrder)

@@ -18,4 +18,28 @@ QStringList sortedByName(QStringList names)
     return names;
 }
 
+bool matchesPattern(QStringView name, QStringView pattern)
+{
+    const auto same = [](QChar a, QChar b) { return a.toCaseFolded() == b.toCaseFolded(); };
+    // After a `*`, a mismatch lets that star take one character more.
+    qsizetype n = 0, p = 0, star = -1, starAt = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == u'*') {
+            star = p++;
+            starAt = n;
+        } else if (p < pattern.size() && (pattern[p] == u'?' || same(pattern[p], name[n]))) {
+            ++p;
+            ++n;
+        } else if (star >= 0) {
+            p = star + 1;
+            n = ++starAt;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == u'*')
+        ++p;
+    return p == pattern.size();
+}
+
 } // namespace core

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QStringView>
 
 namespace core {
 
@@ -9,5 +10,11 @@ namespace core {
 // language. Names that differ only in case keep a fixed order among
 // themselves, capitals first.
 QStringList sortedByName(QStringList names);
+
+// Whether `name` matches the file pattern `pattern` as a file list takes it:
+// `*` stands for any run of characters, `?` for one, and case is ignored.
+// Matched here rather than through QDir's filter, whose regular expression
+// brings its compiler into every start of the settings editor.
+bool matchesPattern(QStringView name, QStringView pattern);
 
 } // namespace core

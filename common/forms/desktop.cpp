@@ -5,6 +5,8 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 #include <QtGui/private/qhighdpiscaling_p.h>
@@ -91,7 +93,11 @@ void makeMainWindow(QWidget *window, const QString &icon)
     window->setWindowFlags(desktopQuirks().frontWindowType | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint);
-    window->setWindowIcon(QIcon(icon));
+    // Read as the PNG it is: QIcon(fileName) first asks every image plug-in
+    // on the machine whether it reads the file, loading them all at start.
+    QImageReader reader(icon, "png");
+    reader.setAutoDetectImageFormat(false);
+    window->setWindowIcon(QIcon(QPixmap::fromImage(reader.read())));
     x11::whenPutAway(window, [window] { bringToFront(window); });
 }
 

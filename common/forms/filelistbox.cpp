@@ -20,8 +20,9 @@ FileListBox::FileListBox(const QString &pattern, QWidget *parent)
     setHorizontalScrollBar(new ScrollBar(Qt::Horizontal));
     // The pattern ignores case, as on the system the pictures come from,
     // where "BILD.BMP" is a bitmap as much as "bild.bmp".
-    const QDir folder(m_path, pattern, QDir::Unsorted, QDir::Files);
-    addItems(core::sortedByName(folder.entryList()));
+    QStringList names = QDir(m_path, QString(), QDir::Unsorted, QDir::Files).entryList();
+    names.removeIf([&](const QString &name) { return !core::matchesPattern(name, pattern); });
+    addItems(core::sortedByName(names));
     connect(this, &QListWidget::currentRowChanged, this, [this] {
         if (!m_selectingByProgram)
             emit Click();
