@@ -18,7 +18,7 @@ cat "$WORK/lintian.log"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = education ] || fail "section $(field Section)"
-for package in libqt6widgets6 libqt6printsupport6 libpoppler-qt6 libqt6svg6 liblept5 qt6-image-formats-plugins; do
+for package in libqt6widgets6 libqt6printsupport6 libpoppler-qt6 libqt6svg6 liblept5 qt6-image-formats-plugins qt6-base-abi; do
   grep -q "$package" <<<"$(field Depends)" || fail "no dependency on $package: $(field Depends)"
 done
 
