@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // barewindow [--text] [--backdrop]
 //
 // A bare Qt window, built by the project with its own flags: the yardstick

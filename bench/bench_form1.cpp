@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the main window of the colouring program answers the child: a
 // press of the fill tool up to the repainted canvas, the commit of a release,
 // the dots of a stroke and a click of the pen, each with how much of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of making a colouring page, from the bytes of the file to the page,
 // as the importer does it: an A4 page scanned at 300 dots per inch, and a
 // phone's photograph of twelve million pixels (4032 x 3024, JPEG), each

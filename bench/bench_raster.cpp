@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the raster operations behind the canvas: the border fill on the
 // canvas and on a large image, the copies of the commit beside a plain
 // memcpy of the same bytes, and one dot of the widest pen. With OpenCV at

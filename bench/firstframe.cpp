@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // firstframe PROGRAM [ARGUMENTS...]
 //
 // Starts a program on the X display and reports how long it took from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary black-and-white drawings, up to 48 x 48 pixels, through the
 // steps that tidy a page: removing specks, closing gaps, filling white
 // islands. Each step keeps the promises the fill relies on, checked by a

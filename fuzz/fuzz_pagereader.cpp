@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as the file a page is made from, read from memory by the
 // importer's reader (pictures, SVG, PDF), the sheet looked for and
 // straightened, the ink judged against the paper, and fitted to the page.

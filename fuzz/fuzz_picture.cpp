@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An arbitrary file as the picture of the canvas: loaded, given to a picture
 // box of the canvas's size as the colouring program does, then filled and
 // dotted on, each followed by the commit to the page and back.

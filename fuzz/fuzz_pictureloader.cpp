@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a picture file, read straight from memory by the picture
 // loader, with no window and no file: bitmaps of every depth and packing,
 // icons, and the formats Qt reads. Every input must give a picture within

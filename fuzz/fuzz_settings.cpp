@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as zedo.ini, read by the colouring program's own main
 // window as it loads, so every field is read and applied in its real order.
 // Every input must end in a loaded window or in core::Error whose message

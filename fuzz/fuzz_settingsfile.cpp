@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as zedo.ini, read straight from memory by the settings
 // reader, with no window and no file. All but the last byte are the file; the
 // last byte chooses how it is read: as the record, in the colouring program's

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes a PDF printer the default printer of this machine, so printing can be
 # tested without paper: starts the CUPS daemon if it is not running, adds the
 # queue "PDF" (cups-pdf) and makes it the default. Run as root; running it

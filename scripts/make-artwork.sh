@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws Krumelo's own artwork into this checkout and checks it:
 #   resources/page.bmp palette.bmp printer.bmp pencil.ico stop.ico, resources/icons/hicolor/ (the
 #   desktop icons at eight sizes and scalable), examples/ (colouring pages and zedo.ini).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the start-up of the three programs beside a bare Qt window built by
 # the same project with the same flags, all started the same way under one
 # Xvfb in one run: the time from exec to the first frame of the main window,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up the machine, builds Krumelo and starts the colouring program on the
 # example folder. Needs a display: see the message below for a machine without.
 set -euo pipefail

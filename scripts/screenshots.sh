@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's pictures of both programs, docs/zedoconf.png and
 # docs/zedo.png, during the end-to-end test of the typical run (which prints
 # too, so the PDF printer is set up first). Run as root; needs no display.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Krumelo needs to build and test on a fresh Debian 12 machine.
 # Run as root. Packages already present are skipped, so a second run is quick.
 # With --bench it also installs OpenCV, the yardstick that bench_raster puts

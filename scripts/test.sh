@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a fresh Debian 12 machine, builds Krumelo and runs every test: once
 # in a normal build, and once built with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer, where the fuzzers also run briefly. The normal

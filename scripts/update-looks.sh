@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the reference pictures of the looks tests (tests/data/looks/*.png)
 # afresh from what the controls and windows show now, then runs those tests
 # against them. Open every picture that changed and look at it as a person

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the artwork again into a temporary folder and compares every file with
 # the one committed, so the drawing code and the pictures cannot drift apart.
 # Usage: artwork_redrawn.sh DRAWARTWORK SOURCE_ROOT

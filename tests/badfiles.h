@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files as they come from outside, for the tests of bad input, and a way to
 // see that a folder was left as it was.
 #pragma once

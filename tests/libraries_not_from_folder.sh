@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The programs run in a folder of pictures from anywhere, and must take their
 # libraries from the system, never from that folder. Broken copies of the
 # libraries every program needs lie in the folder; the importer's command,

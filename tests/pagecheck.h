@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of a prepared page against the drawing it was made from, by a
 // search of their own: areas are white pieces whose pixels share an edge
 // (as the fill spreads), lines are black pieces whose pixels share an edge

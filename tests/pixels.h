@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel checks shared by the tests of drawing.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the kernel reports of this process's memory, for tests that bound it.
 #pragma once
 

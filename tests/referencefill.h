@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The oracle the border fill is held against: the plainest fill there is, a
 // walk from pixel to pixel over all that is not border, with a mark for each
 // pixel seen. It is slow and needs memory for every pixel, and it has no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the widgets paint again, for the tests of drawing: only what a
 // drawing changed may be repainted.
 #pragma once

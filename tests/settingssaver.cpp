@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings editor started in the current folder, pressing "OK" once as
 // the adult would, for tests that make that save fail from outside:
 //   settingssaver [--file-size-limit BYTES [--ignore-size-signal]] [--disk-full]

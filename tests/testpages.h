@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colouring pages as they come from the web, drawn in the tests: A4 at 300
 // dots per inch, anti-aliased lines of several widths, and the same drawing
 // on any paint device (an image, an SVG, a PDF).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told of the controls: role, name and value (not
 // looked at where it is null), and a colour cell's new colour after a press.
 // That every control taking the focus has a name, in all three programs, is

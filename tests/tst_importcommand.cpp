@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The importer run from the command line, as a process: what it prints, its
 // exit status, and what it leaves in the current folder.
 #include "core/page.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each kind of control in each state it can show, as a whole picture on a
 // piece of window around it, compared with its reference picture.
 #include "fixture/reference.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File names in the order a Swedish reader looks for them, on a machine whose
 // own language is not Swedish (the tests run in the C locale).
 #include "core/nameorder.h"

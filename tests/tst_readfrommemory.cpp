@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readers' entry points for bytes in memory, which the fuzzers drive,
 // read every file of the fuzzers' corpora and every real picture of the
 // project exactly as the entry points for a file do: the same values or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Searching and painting along one row, where sixteen pixels are taken at a
 // time: borders in every place of a chunk, and rows that end inside one.
 #include "core/rowscan.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fingers and a pen on both windows, delivered as the platform delivers them.
 // In the colouring window each gesture must end as the mouse doing the first
 // finger's part ends: more fingers or a palm add nothing.

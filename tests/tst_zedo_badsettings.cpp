@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every kind of bad zedo.ini the colouring program may meet: an adult's hand
 // edit, a copy from elsewhere, a file cut short by a crash, a picture that is
 // none. Each load fails with a message that names the file and says what is

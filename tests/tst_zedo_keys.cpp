@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard in the colouring program: the design's tab order, a child's
 // key storm that does nothing, and a button tabbed to that clicks on Space.
 #include "fixture/zedofixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A child at the colouring program for an hour: a hundred thousand mouse
 // presses, moves and releases on the canvas, strokes and fills mixed with
 // colour picks and tool changes. What is painted is kept: after every press

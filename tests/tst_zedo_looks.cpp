@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colouring program's main window as the child sees it, a whole picture
 // at a time: at start, after some colouring, with the keyboard's focus on a
 // button, with buttons hidden, and the palette for every count of colours.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picking colours, the two painting tools and the commit of the canvas,
 // driven with the mouse as a child would.
 #include "core/colortable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the print page and quitting. Pages go to PDF files, which are
 // rendered back at screen resolution to look at the paper, and finer to look
 // at its pixels.

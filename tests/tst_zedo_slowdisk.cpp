@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colouring program starting from a slow disk, as a network disk can be:
 // every read of a file waits, gives at most 31 bytes, and every other one is
 // first interrupted by a signal. The program still starts, with the picture

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window of the colouring program as it is built and as its
 // settings file sets it up.
 #include "core/colortable.h"

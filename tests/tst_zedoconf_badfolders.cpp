@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every kind of folder the settings editor cannot start in: no bitmap, or a
 // first bitmap it cannot show. The load fails with a message that names the
 // folder or the file and says what is wrong, the window is never shown and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard and the other mouse buttons in the settings window: the
 // design's tab order, the count by its keys, and every choice made by keys.
 #include "fixture/editorfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings window as the adult sees it, a whole picture at a time: at
 // start, after a typical set of choices made with the mouse, and worked with
 // the keyboard.

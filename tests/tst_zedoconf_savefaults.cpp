@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings editor's save, made to fail from outside the process at each
 // step: a folder or file it may not write, a full disk, the process killed
 // while it writes and at each later step. The old zedo.ini stays byte for

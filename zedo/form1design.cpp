@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design of the main window: every control with its place (twips of its
 // container), colours, fonts, captions and pictures, in control order, and
 // the tab order, which starts at the palette box, so no key press at start

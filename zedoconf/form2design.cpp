@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design of the settings window: every control with its place, size,
 // font, colours, caption and start value, in the order of the design table.
 

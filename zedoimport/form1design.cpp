@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design of the importer's window: every control with its place (twips),
 // font, colours and caption, in the order they are met.
 #include "zedoimport/form1.h"

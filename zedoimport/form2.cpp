@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "zedoimport/form2.h"
 
 #include "forms/commandbutton3d.h"

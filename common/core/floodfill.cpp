@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The border flood fill of raster.h. A click of the fill tool waits for it,
 // and the child expects the colour at once, so it is written for speed: each
 // pixel is read about once and written once, a stretch is painted the moment

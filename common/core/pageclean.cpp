@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steps that tidy the page once it has its size. A page has only
 // 144 377 pixels, so they work on plain arrays of it.
 #include "core/page.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steps that bring the ink onto the page: the scaling, and the page
 // made whole.
 #include "core/page.h"

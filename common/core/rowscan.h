@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Searching and painting one row of pixels for the border fill (floodfill.cpp),
 // where a row is a run of QRgb pixels and a pixel is border when its red,
 // green and blue are `border`, which is given without alpha. A click of the fill tool waits for

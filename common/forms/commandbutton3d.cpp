@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/commandbutton3d.h"
 
 #include "forms/design.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Built where there is no X11: nothing to ask beyond Qt's own calls.
 #include "forms/desktop.h"
 #include "forms/desktopx11.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/desktopx11.h"
 
 #include "forms/desktop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/imagebox.h"
 
 #include "forms/accessible.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop icons of the three programs: one design each, in 64 x 64 units, rendered as
 // PNG at every size the icon theme asks for and written as a scalable SVG.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the written artwork, read back from the files: header bytes, depth and size,
 // and for the colouring pages only black and white, the drawing inside the visible part,
 // and enough closed areas by a 4-connected search of its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writers for the picture files Krumelo ships, byte for byte under our control: 4-bit and
 // 24-bit Windows bitmaps, a one-image 4-bit Windows icon, and PNG through Qt.
 #pragma once

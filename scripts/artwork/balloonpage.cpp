@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default colouring page: a long balloon and an oval balloon whose strings meet in a bow.
 #include "pages.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the colouring program's buttons, drawn as pixel art at their real size.
 #pragma once
 

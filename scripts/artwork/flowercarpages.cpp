@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Example pages: a flower in a pot with a butterfly; a car under a cloud and a sun.
 #include "pages.h"
 

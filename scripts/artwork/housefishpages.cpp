@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Example pages: a house with a tree and a sun; a fish with bubbles and seaweed.
 #include "pages.h"
 

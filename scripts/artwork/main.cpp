@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // drawartwork: draws Krumelo's pictures into a repository checkout and checks them.
 //
 //   drawartwork ROOT          write every picture under ROOT, then check them

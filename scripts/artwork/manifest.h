@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where every generated file goes, relative to the repository root.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the colouring pages: a blank page and black-on-white outline shapes drawn
 // without anti-aliasing, so every pixel stays pure black or pure white.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colouring pages: black outlines on white, 386 x 410 px, drawing kept inside
 // x < 345 and y < 400, with big closed areas for the fill tool.
 #pragma once

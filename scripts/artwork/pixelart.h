@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small pixel-art tools for the button pictures and icons: shapes classified pixel by pixel
 // along an axis, inner outlines, and glyphs stamped from rows of characters.
 #pragma once

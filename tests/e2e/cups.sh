@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # For the printing tests that need a print system of their own, which they
 # may pause, make refuse pages or stop without touching the machine's: a CUPS

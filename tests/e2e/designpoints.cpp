@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // designpoints: the points and rectangles of both programs' windows that the
 // end-to-end tests click and look at, printed as bash assignments. The tests
 // take them through designs.sh, which runs

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash disable=SC2034,SC2046,SC2153 # names set by eval
 # Part of lib.sh: points of the two windows, in design pixels of the client
 # area, and the sixteen colours.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck disable=SC2046 # design points are passed on as two words
 # Both programs on a desktop as families run it, on a 1920 x 1080 screen,
 # for what a window manager changes: the backdrop hides the whole screen,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck disable=SC2046 # design points are passed on as two words
 # How the programs end. A start they cannot make (a settings file zedo cannot
 # use, a folder without a picture zedoconf can show) stops them with their

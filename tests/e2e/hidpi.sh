@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck disable=SC2046 # design points are passed on as two words
 # A screen with two device pixels to the window's pixel (QT_SCALE_FACTOR=2):
 # both windows keep their layout at twice the size, and the canvas and the

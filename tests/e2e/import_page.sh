@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck disable=SC2046 # design points are passed on as two words
 # A page from the web into the colouring book: the adult turns an A4 JPEG of
 # poor quality into a page with zedoimport's window, the settings editor

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck disable=SC2046 # design points are passed on as two words
 # The keyboard as a person meets it, in a real X server. zedo: a child's key
 # storm, wherever the mouse left the focus, ends nothing, prints nothing,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash disable=SC2046,SC2034
 # (design points are passed on as two words; the names are for the scripts)
 # Shared by the end-to-end tests: a private X server, the programs started in a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Part of lib.sh: printing to the PDF printer that scripts/cups-pdf.sh sets
 # up, and reading the printed page back.

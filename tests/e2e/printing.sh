@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck disable=SC2046 # design points are passed on as two words
 # Printing through the real CUPS daemon to its default queue, the PDF printer
 # of scripts/cups-pdf.sh: the page shows the painting, pixel for pixel, as

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck disable=SC2046 # design points are passed on as two words
 # Printing when the print system is in the way, on a print system of the
 # test's own: the printer paused, the printer refusing pages, the print

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints the colour of one pixel of the screen as RRGGBB: the X server is
 asked for that pixel alone, as a 1 x 1 image of the root window, which holds
 what the screen shows.

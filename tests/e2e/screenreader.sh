@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck disable=SC2046 # design points are passed on as two words
 # What a screen reader finds in the three programs, read through AT-SPI as
 # Orca reads it: every control that takes the focus, as each window shows,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck disable=SC2046 # design points are passed on as two words
 # The screens change while a program runs, as xrandr changes them: one wide
 # screen split into two monitors and joined again, the screen shrunk and

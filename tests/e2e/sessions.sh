@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash disable=SC2046,SC2034
 # (points are passed on as two words; the names are for the scripts)
 # Desktops for the end-to-end tests, sourced after lib.sh: a window manager

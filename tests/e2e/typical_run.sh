@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck disable=SC2046 # design points are passed on as two words
 # The typical run from end to end: the adult sets up the colouring book with
 # zedoconf, the child colours a page with zedo in the same folder and prints it

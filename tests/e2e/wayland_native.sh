@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck disable=SC2046 # design points are passed on as two words
 # Both programs as native Wayland clients under weston, as a user who sets
 # QT_QPA_PLATFORM=wayland gets them (by themselves they choose XWayland, see

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a distribution and a software centre look at it:
 # lintian finds no error and no warning in it or in its source, the
 # software-centre description and the menu entries validate, every manual

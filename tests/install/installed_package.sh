@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck disable=SC2046 # design points are passed on as two words
 # The Debian package installed: its dependencies are met on this machine, it
 # installs with dpkg into a root of its own, with the programs, the command
