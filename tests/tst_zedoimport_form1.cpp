@@ -79,6 +79,7 @@ private slots:
     void chooserOpensInTheDownloadsThenTheLastFolder();
     void straighteningShowsTheSheetAndCanBeTurnedOff();
     void pagesOfAPdfArePickedBySight();
+    void aPageIsChosenByKeys();
     void cancelledChooserLeavesTheWindowEmpty();
     void unreadableFileIsToldAndTheShownPageStays();
     void gapCheckBoxUpdatesThePage();
@@ -191,6 +192,20 @@ void TstZedoimportForm1::pagesOfAPdfArePickedBySight()
             zedoimport::ReadSourceData(pdf, QStringLiteral("bok.pdf"), 3).picture)
             .page;
     QCOMPARE(rgb(bench.form().page()), rgb(thirdPage));
+}
+
+// The adult who uses the keyboard picks a page with the arrows and Return.
+void TstZedoimportForm1::aPageIsChosenByKeys()
+{
+    ImportBench bench;
+    bench.write(QStringLiteral("bok.pdf"), testpages::pdfPage(3));
+    bench.chosen = QStringLiteral("bok.pdf");
+    QCOMPARE(bench.load(), std::nullopt);
+    QListView *list = bench.form().pageChooser()->List1;
+    QTest::keyClick(list, Qt::Key_Right);
+    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_VERIFY(!bench.form().pageChooser());
+    QCOMPARE(bench.form().Spin1->value(), 2);
 }
 
 void TstZedoimportForm1::cancelledChooserLeavesTheWindowEmpty()

@@ -48,12 +48,18 @@ Form2::Form2(const QByteArray &pdf, int current, QWidget *parent) : QDialog(pare
     Command3D1->setCaption(QStringLiteral("Avbryt"));
     Command3D1->setFont(forms::designFont(SansSerif, 12, true));
     place(Command3D1, 7740, 7035, 1635, 600);
+    // A click chooses, and so does Return on the page picked with the
+    // arrow keys.
     connect(List1, &QListView::clicked, this, &Form2::List1_Click);
+    connect(List1, &QListView::activated, this, &Form2::List1_Click);
     connect(Command3D1, &forms::CommandButton3D::Click, this, &Form2::Command3D1_Click);
 }
 
 void Form2::List1_Click(const QModelIndex &index)
 {
+    // Where a click also activates, the page is chosen once.
+    if (!isVisible())
+        return;
     emit PageChosen(index.row() + 1);
     accept();
 }
