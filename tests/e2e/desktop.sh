@@ -91,7 +91,5 @@ hold_out zedo "${FACE[@]}" FFFF80
 click $(swatch 5 3) # yellow
 canvas_click 170 50
 expect_canvas_pixel 170 50 "${QB[14]}" "a petal filled after all that"
-close_window "$WID"
-wait_exit "$APP_PID"
-[ "$EXIT_STATUS" = 0 ] || fail "zedo ended with status $EXIT_STATUS when its window closed"
+close_and_expect_end zedo
 note "both programs hold out on $desktop"

@@ -46,8 +46,7 @@ paint() {
 same_at_double() {
   local differ
   /usr/bin/convert "$WORK/${1}1.png" -sample 200% "$WORK/${1}1x2.png"
-  differ=$(compare -metric AE "$WORK/${1}1x2.png" "$WORK/${1}2.png" null: 2>&1 || true)
-  [ "$differ" = 0 ] || fail "the $1 at scale 2 differs from scale 1 in $differ device pixels"
+  expect_same_image "$WORK/${1}1x2.png" "$WORK/${1}2.png" "the $1 at scale 2 differs from scale 1"
 }
 
 note "zedo at scale 1 and 2"

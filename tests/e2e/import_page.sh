@@ -42,16 +42,13 @@ click "${IMPORT_SPARA[@]}"
 wait_for "the saved page" test -f "$WORK/$page.bmp"
 [ "$(/usr/bin/identify -format '%wx%h %[type]' "$WORK/$page.bmp")" = "353x409 Bilevel" ] ||
   fail "the saved page is $(/usr/bin/identify -format '%wx%h %[type]' "$WORK/$page.bmp")"
-close_window "$import_wid"
-wait_exit "$import_pid"
-[ "$EXIT_STATUS" = 0 ] || fail "zedoimport ended with status $EXIT_STATUS"
+close_and_expect_end zedoimport "$import_wid" "$import_pid"
 
 note "the command line makes the same page"
 mkdir "$WORK/cli"
 (cd "$WORK/cli" && "$zedoimport" "$WORK/$page.jpg" >"$WORK/cli.out" 2>&1) ||
   fail "zedoimport on the command line: $(cat "$WORK/cli.out")"
-differ=$(compare -metric AE "$WORK/$page.bmp" "$WORK/cli/$page.bmp" null: 2>&1 || true)
-[ "$differ" = 0 ] || fail "the window and the command line differ in $differ pixels"
+expect_same_image "$WORK/$page.bmp" "$WORK/cli/$page.bmp" "the window and the command line differ"
 
 note "zedoconf lists the page; OK saves it"
 start_program zedoconf "$zedoconf"

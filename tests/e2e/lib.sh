@@ -5,7 +5,8 @@
 # fresh folder, the mouse driven at points of the window designs, and checks on
 # screenshots, files and exits. Every wait polls a condition with a deadline
 # (wait_for); the one wait for nothing is expect_nothing_for, which gives
-# something that must not happen its chance to.
+# something that must not happen its chance to (and, under weston only,
+# let_weston_follow_the_pointer in sessions.sh).
 # Source it from a bash script that has `set -euo pipefail`. The points of the
 # windows are in designs.sh, read from the windows by the program designpoints
 # (KRUMELO_DESIGNPOINTS names it; CTest sets it), the checks of printed pages
@@ -185,9 +186,35 @@ pixel() { /usr/bin/convert "$1" -format "%[hex:p{$2,$3}]" info:; }
 # that pixel is read.
 root_pixel() { DISPLAY=${SCREEN_DISPLAY:-$DISPLAY} "$E2E_DIR/screenpixel.py" "$1" "$2"; }
 
+# start_session_bus: a session bus of the test's own (the tests run with
+# none), for a desktop's settings or the accessibility bus; its address goes
+# to DESKTOP_BUS.
+start_session_bus() {
+  local bus
+  bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+  E2E_PIDS+=("$(sed -n 2p <<<"$bus")")
+  DESKTOP_BUS=$(head -1 <<<"$bus")
+}
+
 # close_window ID: closes the window as its close box does, whichever window
 # manager frames it, or none: the window is sent WM_DELETE_WINDOW.
 close_window() { "$E2E_DIR/closewindow.py" "$1"; }
+
+# close_and_expect_end WHAT [ID PID]: closes the window (WID) and expects its
+# program (APP_PID) to end with status 0.
+close_and_expect_end() {
+  close_window "${2:-$WID}"
+  wait_exit "${3:-$APP_PID}"
+  [ "$EXIT_STATUS" = 0 ] || fail "$1 ended with status $EXIT_STATUS when its window closed"
+}
+
+# expect_same_image A B WHAT: the two pictures agree in every pixel; where
+# they do not, the differing pixels are kept in red beside A.
+expect_same_image() {
+  local differ
+  differ=$(compare -metric AE "$1" "$2" "${1%.png}-difference.png" 2>&1 || true)
+  [ "$differ" = 0 ] || fail "$3 in $differ pixels"
+}
 
 # Points of a window are given in its design pixels (twips / 15), from the
 # top-left corner of its client area; SCALE is the device pixel ratio.

@@ -33,8 +33,7 @@ expect_painting_kept() {
   local differ
   screenshot "$WORK/now.png"
   crop_canvas "$WORK/now.png" "$WORK/canvas-now.png"
-  differ=$(compare -metric AE "$WORK/canvas.png" "$WORK/canvas-now.png" null: 2>&1 || true)
-  [ "$differ" = 0 ] || fail "the painting changed in $differ pixels"
+  expect_same_image "$WORK/canvas.png" "$WORK/canvas-now.png" "the painting changed"
 }
 
 pages_at_least() { [ "$(page_count)" -ge "$1" ]; }
@@ -98,7 +97,5 @@ note "zedo goes on"
 click $(swatch 5 3)
 canvas_click 60 280
 expect_canvas_pixel 60 280 "${QB[14]}" "the wall filled"
-close_window "$WID"
-wait_exit "$APP_PID"
-[ "$EXIT_STATUS" = 0 ] || fail "zedo ended with status $EXIT_STATUS"
+close_and_expect_end zedo
 note "every fault of the print system was answered"

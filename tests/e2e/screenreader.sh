@@ -13,12 +13,9 @@ zedoconf=$(readlink -f "$1") zedo=$(readlink -f "$2") zedoimport=$(readlink -f "
 
 start_xvfb
 cp "$E2E_DIR"/../../examples/*.bmp "$WORK/"
-# lib.sh turns the session bus off; the accessibility bus starts through one.
-dbus-daemon --session --nofork --print-address=3 3>"$WORK/bus" >>"$WORK/bus.log" 2>&1 &
-E2E_PIDS+=($!)
-wait_for "the session bus" test -s "$WORK/bus"
-DBUS_SESSION_BUS_ADDRESS=$(head -1 "$WORK/bus")
-export DBUS_SESSION_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# The accessibility bus starts through a session bus.
+start_session_bus
+export DBUS_SESSION_BUS_ADDRESS=$DESKTOP_BUS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 # atspi.py PID AT_LEAST: lists the focusable controls of the program's shown
 # windows, role and name; fails when fewer than AT_LEAST are found or one has
@@ -70,7 +67,7 @@ stop() { kill "$APP_PID" && wait_exit "$APP_PID"; }
 start_program zedoconf "$zedoconf"
 wait_window Hämta "${ZEDOCONF_SIZE[0]}"
 read_tree zedoconf 15
-/usr/bin/python3 "$WORK/atspi.py" "$APP_PID" names >"$WORK/names" 2>>"$WORK/atspi.log" &
+atspi "$APP_PID" names >"$WORK/names" &
 E2E_PIDS+=($!)
 wait_for "the screen reader to listen" grep -q listening "$WORK/names"
 click $(cell_centre 0)

@@ -141,14 +141,6 @@ start_helper() {
   E2E_PIDS+=($!)
 }
 
-# A session bus of the desktop's own, for the settings of its programs.
-start_session_bus() {
-  local bus
-  bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
-  E2E_PIDS+=("$(sed -n 2p <<<"$bus")")
-  DESKTOP_BUS=$(head -1 <<<"$bus")
-}
-
 window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 # The work area leaves out the panels once they are up.

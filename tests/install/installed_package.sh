@@ -71,9 +71,7 @@ start_program menu-zedo krumelo zedo
 wait_window Krumelo "${ZEDO_SIZE[0]}"
 cmp "$examples/zedo.ini" "$HOME/Krumelo/zedo.ini" || fail "no example settings in ~/Krumelo"
 [ -f "$HOME/Krumelo/blomma.bmp" ] || fail "no example pages in ~/Krumelo"
-close_window "$WID"
-wait_exit "$APP_PID"
-[ "$EXIT_STATUS" = 0 ] || fail "zedo from the menu ended with status $EXIT_STATUS"
+close_and_expect_end "zedo from the menu"
 
 start_program menu-zedoconf krumelo zedoconf
 wait_window Hämta "${ZEDOCONF_SIZE[0]}"
@@ -87,8 +85,7 @@ start_program menu-zedo-again krumelo zedo
 wait_window Krumelo "${ZEDO_SIZE[0]}"
 # Three colours now, in one column: the third one's centre, green.
 expect_pixel $(swatch 3 2) "${QB[2]}" "the saved third colour"
-close_window "$WID"
-wait_exit "$APP_PID"
+close_and_expect_end "zedo from the menu, the second time"
 
 # The importer opens in the Krumelo folder, its file chooser in front.
 start_program menu-import krumelo import
@@ -96,7 +93,6 @@ wait_window "$IMPORT_TITLE" "${IMPORT_SIZE[0]}"
 [ "$(readlink "/proc/$APP_PID/cwd")" = "$HOME/Krumelo" ] || fail "the importer works elsewhere"
 wait_for "the importer's file chooser" chooser_open
 xdotool key Escape
-close_window "$WID"
-wait_exit "$APP_PID"
-[ "$EXIT_STATUS" = 0 ] || fail "zedoimport from the menu ended with status $EXIT_STATUS"
+wait_for "the file chooser to close" not chooser_open
+close_and_expect_end "zedoimport from the menu"
 note "the installed package works from its menu entries"
