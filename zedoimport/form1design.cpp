@@ -9,35 +9,19 @@
 #include "forms/design.h"
 #include "forms/imagebox.h"
 #include "forms/label.h"
+#include "zedoimport/designparts.h"
 
 #include <QLineEdit>
 #include <QSpinBox>
 
 namespace zedoimport {
 
+using design::caption;
+using design::command;
+using design::SansSerif;
 using forms::place;
 
 namespace {
-
-const QString SansSerif = QStringLiteral("MS Sans Serif");
-
-forms::Label *caption(QWidget *window, const QString &text, double points)
-{
-    auto *label = new forms::Label(window);
-    label->setCaption(text);
-    label->setFont(forms::designFont(SansSerif, points, true));
-    label->setBackColor(QColor(forms::colors::lightYellow));
-    label->setAlignment(Qt::AlignLeft);
-    return label;
-}
-
-forms::CommandButton3D *command(QWidget *window, const QString &text)
-{
-    auto *button = new forms::CommandButton3D(window);
-    button->setCaption(text);
-    button->setFont(forms::designFont(SansSerif, 12, true));
-    return button;
-}
 
 // A switch of how the page is made, on at first.
 forms::CheckBox3D *switchBox(QWidget *window, const QString &text)

@@ -4,19 +4,15 @@
 #include "forms/commandbutton3d.h"
 #include "forms/design.h"
 #include "forms/label.h"
+#include "zedoimport/designparts.h"
 #include "zedoimport/pagethumbnails.h"
 
 #include <QListView>
 
 namespace zedoimport {
 
+using design::SansSerif;
 using forms::place;
-
-namespace {
-
-const QString SansSerif = QStringLiteral("MS Sans Serif");
-
-} // namespace
 
 Form2::Form2(const QByteArray &pdf, int current, QWidget *parent) : QDialog(parent)
 {
@@ -24,11 +20,8 @@ Form2::Form2(const QByteArray &pdf, int current, QWidget *parent) : QDialog(pare
     setFont(forms::designFont(SansSerif, 8.25, true));
     forms::setBackColor(this, forms::colors::lightYellow);
     forms::placeCentred(this, QSize(9615, 7830));
-    Label1 = new forms::Label(this);
-    Label1->setCaption(QStringLiteral("Klicka på sidan du vill göra en målarbild av."));
-    Label1->setFont(forms::designFont(SansSerif, 12, true));
-    Label1->setBackColor(QColor(forms::colors::lightYellow));
-    Label1->setAlignment(Qt::AlignLeft);
+    Label1 =
+        design::caption(this, QStringLiteral("Klicka på sidan du vill göra en målarbild av."), 12);
     place(Label1, 240, 120, 9135, 330);
     // Pages of one size in a grid: the view asks only for the pictures it
     // shows, so only those are drawn.
@@ -44,9 +37,7 @@ Form2::Form2(const QByteArray &pdf, int current, QWidget *parent) : QDialog(pare
     List1->setModel(m_pages);
     List1->setCurrentIndex(m_pages->index(current - 1));
     place(List1, 240, 570, 9135, 6285);
-    Command3D1 = new forms::CommandButton3D(this);
-    Command3D1->setCaption(QStringLiteral("Avbryt"));
-    Command3D1->setFont(forms::designFont(SansSerif, 12, true));
+    Command3D1 = design::command(this, QStringLiteral("Avbryt"));
     place(Command3D1, 7740, 7035, 1635, 600);
     // A click chooses, and so does Return on the page picked with the
     // arrow keys.
