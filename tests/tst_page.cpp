@@ -29,7 +29,7 @@ QStringList artOf(const QImage &image)
     return pixels::artOf(image, [](QRgb p) { return p == qRgb(0, 0, 0) ? u'#' : u'.'; });
 }
 
-QImage prepared(const QImage &picture, const page::Options &options = {})
+QImage prepared(const QImage &picture, const zedoimport::PageOptions &options = {})
 {
     return zedoimport::PreparePicture(picture, options).page;
 }

@@ -11,7 +11,6 @@
 #include "zedoimport/pagewriter.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QSettings>
@@ -81,8 +80,10 @@ void Form1::Command3D1_Click()
 void Form1::OpenFile(const QString &fileName)
 {
     try {
-        const Source source = ReadSource(fileName, 1);
+        QByteArray bytes = ReadSourceBytes(fileName);
+        const Source source = ReadSourceData(bytes, fileName, 1);
         m_fileName = fileName;
+        m_bytes = std::move(bytes);
         ShowSource(source);
     } catch (const core::Error &error) {
         forms::MsgBox(error.message());
@@ -100,7 +101,7 @@ void Form1::OpenFile(const QString &fileName)
 void Form1::Spin1_Change()
 {
     try {
-        ShowSource(ReadSource(m_fileName, Spin1->value()));
+        ShowSource(ReadSourceData(m_bytes, m_fileName, Spin1->value()));
     } catch (const core::Error &error) {
         forms::MsgBox(error.message());
     }
@@ -108,11 +109,8 @@ void Form1::Spin1_Change()
 
 void Form1::Command3D3_Click()
 {
-    QFile file(m_fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
     delete m_pageChooser;
-    m_pageChooser = new Form2(file.readAll(), Spin1->value(), this);
+    m_pageChooser = new Form2(m_bytes, Spin1->value(), this);
     m_pageChooser->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_pageChooser, &Form2::PageChosen, Spin1, &QSpinBox::setValue);
     m_pageChooser->open();
@@ -125,7 +123,7 @@ void Form1::Check3D1_Click()
 
 void Form1::Check3D2_Click()
 {
-    ShowPage();
+    InkPicture();
 }
 
 void Form1::ShowSource(const Source &source)
@@ -135,15 +133,19 @@ void Form1::ShowSource(const Source &source)
     Spin1->setRange(1, source.pageCount);
     Spin1->setEnabled(source.pageCount > 1);
     Command3D3->setEnabled(source.pageCount > 1);
+    InkPicture();
+}
+
+void Form1::InkPicture()
+{
+    m_inked = InkOfPicture(m_picture, Check3D2->Value());
+    Image1->setPicture(core::page::fitPreview(m_picture, m_inked.sheet));
     ShowPage();
 }
 
 void Form1::ShowPage()
 {
-    const Prepared prepared = PreparePicture(
-        m_picture, {.closeGaps = Check3D1->Value(), .straighten = Check3D2->Value()});
-    m_page = prepared.page;
-    Image1->setPicture(core::page::fitPreview(m_picture, prepared.sheet));
+    m_page = core::page::finishPage(m_inked.ink, {.closeGaps = Check3D1->Value()});
     Image2->setPicture(m_page);
 }
 

@@ -78,11 +78,16 @@ private:
     void connectHandlers();
 
     void ShowSource(const Source &source);
+    void InkPicture();
     void ShowPage();
     void SavePageAs(const QString &name);
 
     QString m_fileName;
+    // The chosen file's bytes, which each of its pages is read from.
+    QByteArray m_bytes;
     QImage m_picture;
+    // The lines of m_picture; the gap switch changes only the page made of them.
+    Inked m_inked;
     QImage m_page;
     QPointer<Form2> m_pageChooser;
 };

@@ -73,10 +73,10 @@ Inked InkOfPicture(const QImage &picture, bool straighten)
     return {inkImageOf(ink.get()), corners.value_or(QPolygonF())};
 }
 
-Prepared PreparePicture(const QImage &picture, const core::page::Options &options)
+Prepared PreparePicture(const QImage &picture, const PageOptions &options)
 {
     const Inked inked = InkOfPicture(picture, options.straighten);
-    return {core::page::finishPage(inked.ink, options), inked.sheet};
+    return {core::page::finishPage(inked.ink, {.closeGaps = options.closeGaps}), inked.sheet};
 }
 
 } // namespace zedoimport

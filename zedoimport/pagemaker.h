@@ -26,6 +26,14 @@ struct Inked
 // paper around them.
 Inked InkOfPicture(const QImage &picture, bool straighten = true);
 
+struct PageOptions
+{
+    bool closeGaps = true;
+    // Find the sheet of paper in a photograph and straighten it, or turn a
+    // scan that leans back upright.
+    bool straighten = true;
+};
+
 struct Prepared
 {
     // The page, as core::page::finishPage gives it.
@@ -37,6 +45,6 @@ struct Prepared
 
 // The ink of the picture, and the page made of it with
 // core::page::finishPage. A null picture gives a white page.
-Prepared PreparePicture(const QImage &picture, const core::page::Options &options = {});
+Prepared PreparePicture(const QImage &picture, const PageOptions &options = {});
 
 } // namespace zedoimport

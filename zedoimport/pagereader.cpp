@@ -246,6 +246,11 @@ void SetUpReading()
 
 Source ReadSource(const QString &fileName, int page)
 {
+    return ReadSourceData(ReadSourceBytes(fileName), fileName, page);
+}
+
+QByteArray ReadSourceBytes(const QString &fileName)
+{
     switch (core::kindOfFile(fileName)) {
     case core::FileKind::Missing:
         fail(fileName, QStringLiteral("filen finns inte"));
@@ -261,10 +266,10 @@ Source ReadSource(const QString &fileName, int page)
         fail(fileName, QStringLiteral("filen är större än %1 MB").arg(megabytes(MaxFileBytes)));
     if (!file.open(QIODevice::ReadOnly))
         fail(fileName, file.errorString());
-    return ReadSourceData(file.readAll(), fileName, page);
+    return file.readAll();
 }
 
-QImage PreparePage(const QString &fileName, int page, const core::page::Options &options)
+QImage PreparePage(const QString &fileName, int page, const PageOptions &options)
 {
     return PreparePicture(ReadSource(fileName, page).picture, options).page;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/page.h"
+#include "zedoimport/pagemaker.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -51,6 +51,10 @@ struct Source
 // here, a page that is not there.
 Source ReadSource(const QString &fileName, int page = 1);
 
+// The bytes of the file, with the same checks and messages as ReadSource,
+// for reading its pages with ReadSourceData.
+QByteArray ReadSourceBytes(const QString &fileName);
+
 // The same for the bytes of a file; `fileName` only names it in messages.
 // Drawings are drawn to fit `drawingSize`: a fuzzer asks for a small one,
 // which takes every path of the full size in a fraction of the time.
@@ -63,6 +67,6 @@ QImage DrawPdfPage(const Poppler::Page &pdfPage, QSize room, int maxMilliseconds
 
 // Reads the file and prepares its page: what the window shows and the
 // command line saves.
-QImage PreparePage(const QString &fileName, int page, const core::page::Options &options);
+QImage PreparePage(const QString &fileName, int page, const PageOptions &options);
 
 } // namespace zedoimport

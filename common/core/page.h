@@ -70,9 +70,6 @@ void fillWhiteIslands(QImage &page, int minArea = MinWhiteArea);
 struct Options
 {
     bool closeGaps = true;
-    // Find the sheet of paper in a photograph and straighten it, or turn a
-    // scan that leans back upright.
-    bool straighten = true;
 };
 
 // Makes the page of an ink image: fit to the page, remove specks, close gaps
