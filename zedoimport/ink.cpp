@@ -93,22 +93,36 @@ struct Surroundings
           reduction(paperReduction(light.get())), page(paperOfPage(light.get(), reduction))
     {
     }
-    bool isInk(int x, int y, int colour) const
+    // The rows of the light around the pixels of row y, found once a row
+    // rather than once a pixel.
+    struct Rows
     {
-        const int here = at(light, x, y);
-        const int near = at(besideLines, x, y);
-        const int paper = greyAt(page.get(), x / reduction, y / reduction);
-        const bool line = 100 * (near - here) >= LineDepth * (near - at(darkest, x, y)) &&
-                          100 * here < LineShare * near && near - here >= LineDifference;
+        const l_uint32 *light, *besideLines, *darkest, *page;
+    };
+    Rows rowsAt(int y) const
+    {
+        const int pageY = std::min(y / reduction, pixGetHeight(page.get()) - 1);
+        return {row(light, y), row(besideLines, y), row(darkest, y), row(page, pageY)};
+    }
+
+    bool isInk(const Rows &rows, int x, int colour) const
+    {
+        const int here = GET_DATA_BYTE(rows.light, x);
+        const int near = GET_DATA_BYTE(rows.besideLines, x);
+        const int paper = GET_DATA_BYTE(rows.page, std::min(x / reduction, m_pageWidth - 1));
+        const bool line =
+            100 * (near - here) >= LineDepth * (near - GET_DATA_BYTE(rows.darkest, x)) &&
+            100 * here < LineShare * near && near - here >= LineDifference;
         const bool black = 100 * here < BlackShare * paper && colour < BlackColour;
         return line || black;
     }
 
 private:
-    static int at(const PixPtr &pix, int x, int y)
+    static const l_uint32 *row(const PixPtr &pix, int y)
     {
-        return GET_DATA_BYTE(pixGetData(pix.get()) + y * pixGetWpl(pix.get()), x);
+        return pixGetData(pix.get()) + y * pixGetWpl(pix.get());
     }
+    int m_pageWidth = pixGetWidth(page.get());
 };
 
 } // namespace
@@ -129,8 +143,9 @@ PixPtr inkOf(const Channels &channels)
         const l_uint32 *colour =
             pixGetData(channels.colour.get()) + y * pixGetWpl(channels.colour.get());
         l_uint32 *to = pixGetData(ink.get()) + y * pixGetWpl(ink.get());
+        const Surroundings::Rows rows = around.rowsAt(y);
         for (int x = 0; x < width; ++x)
-            if (around.isInk(x, y, GET_DATA_BYTE(colour, x)))
+            if (around.isInk(rows, x, GET_DATA_BYTE(colour, x)))
                 SET_DATA_BIT(to, x);
     }
     return ink;

@@ -5,7 +5,6 @@
 
 #include <leptonica/allheaders.h>
 
-#include <algorithm>
 #include <new>
 
 namespace zedoimport {
@@ -60,13 +59,6 @@ QImage inkImageOf(Pix *binary)
             to[x] = GET_DATA_BIT(line, x) ? 0 : 255;
     }
     return ink;
-}
-
-int greyAt(Pix *grey, int x, int y)
-{
-    x = std::clamp(x, 0, pixGetWidth(grey) - 1);
-    y = std::clamp(y, 0, pixGetHeight(grey) - 1);
-    return GET_DATA_BYTE(pixGetData(grey) + y * pixGetWpl(grey), x);
 }
 
 } // namespace zedoimport

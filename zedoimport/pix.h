@@ -28,7 +28,4 @@ PixPtr colourOf(const QImage &picture);
 // ink, 255 for paper.
 QImage inkImageOf(Pix *binary);
 
-// The value of an 8-bit image at (x, y), with x and y clamped to its size.
-int greyAt(Pix *grey, int x, int y);
-
 } // namespace zedoimport
