@@ -11,14 +11,14 @@ namespace zedoimport {
 
 namespace {
 
-// The lines are judged at four times the size they get on the page, so that
-// the thinnest keep their middles while the page is made; exactly four
-// times, so that each page pixel takes the same share. A smaller picture is
-// taken at its own size.
+// The lines are judged at Detail times the size they get on the page, so
+// that the thinnest keep their middles while the page is made; exactly that,
+// so that each page pixel takes the same share. A smaller picture is taken
+// at its own size.
 QSize workingSize(QSizeF size)
 {
-    const QSize four = core::page::fittedRect(size.toSize()).size() * 4;
-    return four.width() <= size.width() ? four : size.toSize().expandedTo(QSize(1, 1));
+    const QSize detailed = core::page::fittedRect(size.toSize()).size() * Detail;
+    return detailed.width() <= size.width() ? detailed : size.toSize().expandedTo(QSize(1, 1));
 }
 
 // Smaller by averaging, never larger, and not sharpened: sharpening would

@@ -10,9 +10,13 @@
 // a scan, a photograph of a book page.
 namespace zedoimport {
 
+// Pictures are read and their lines judged at this many times the size
+// they get on the page, so that the thinnest lines keep their middles.
+inline constexpr int Detail = 4;
+
 struct Inked
 {
-    // The lines of the picture as an ink image of core::page, at four times
+    // The lines of the picture as an ink image of core::page, at Detail times
     // the size they get on the page (or the picture's size, when smaller);
     // null for a null picture.
     QImage ink;

@@ -100,12 +100,12 @@ QSize fittedDrawing(QSizeF claimed, QSize room)
 }
 
 // JPEG pictures are decoded straight to a half, a quarter or an eighth of
-// their size when that still gives the page all it needs, four times the
+// their size when that still gives the page all it needs, Detail times the
 // size the picture gets on the page: a photograph of twelve million pixels
 // is decoded as three.
 QSize decodedSize(QSize size)
 {
-    const QSize needed = core::page::fittedRect(size).size() * 4;
+    const QSize needed = core::page::fittedRect(size).size() * Detail;
     for (int shrink : {8, 4, 2})
         if (size.width() / shrink >= needed.width() && size.height() / shrink >= needed.height())
             return size / shrink;

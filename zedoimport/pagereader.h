@@ -23,9 +23,10 @@ namespace zedoimport {
 inline constexpr qint64 MaxFileBytes = 100 * 1024 * 1024;
 inline constexpr qint64 MaxSvgBytes = 10 * 1024 * 1024;
 inline constexpr qint64 MaxPixels = 36'000'000;
-// Drawings (SVG, PDF) are drawn at four times the size they get on the
-// page, whatever size they claim, so thin lines keep their middles.
-inline constexpr QSize DrawingSize(4 * 341, 4 * 397);
+// Drawings (SVG, PDF) are drawn at Detail times the room they get on the
+// page, whatever size they claim.
+inline constexpr QSize DrawingSize(core::page::Room.width() * Detail,
+                                   core::page::Room.height() * Detail);
 // The longest a PDF page may take to draw.
 inline constexpr int MaxDrawingMilliseconds = 20'000;
 

@@ -21,6 +21,8 @@ namespace core::page {
 inline constexpr QSize Size(353, 409);
 // White kept round the drawing, so that no line touches the edge of the page.
 inline constexpr int Margin = 6;
+// The room for the drawing within the margin.
+inline constexpr QSize Room(Size.width() - 2 * Margin, Size.height() - 2 * Margin);
 // Black pieces of at most this many pixels, touching nothing, are noise.
 inline constexpr int MaxSpeck = 4;
 // White areas smaller than this are too small to fill and print as specks.

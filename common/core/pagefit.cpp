@@ -75,11 +75,10 @@ void drawFrame(QImage &page, const QRect &frame)
 
 QRect fittedRect(QSize size)
 {
-    const QSize room = Size - QSize(2 * Margin, 2 * Margin);
     if (size.isEmpty())
         return {};
     const QSize fitted =
-        size.scaled(room, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)).boundedTo(room);
+        size.scaled(Room, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)).boundedTo(Room);
     const QPoint corner((Size.width() - fitted.width()) / 2, (Size.height() - fitted.height()) / 2);
     return {corner, fitted};
 }
