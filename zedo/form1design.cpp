@@ -70,7 +70,8 @@ void Form1::buildPalette()
     place(Picture2, 240, 360, 2415, 6135);
     Picture2->setBackColor(QColor(forms::colors::lightGrey));
     Picture2->setScaleUnit(forms::PictureBox::ScaleUnit::Twip);
-    // A screen reader names each swatch by its colour.
+    // What a screen reader calls the palette; each swatch it names by its
+    // colour.
     Picture2->setAccessibleName(QStringLiteral("Färger"));
 
     // The design grid: two columns, five rows.

@@ -20,8 +20,7 @@ namespace forms {
 namespace {
 
 // The colour cells of the settings window take the focus and act on a press;
-// the other panels only hold controls, and are named after their caption
-// unless their window gives them a name.
+// the other panels only hold controls, named by their window.
 class PanelInterface : public QAccessibleWidget
 {
 public:
@@ -30,13 +29,6 @@ public:
     QAccessible::Role role() const override
     {
         return clickable() ? QAccessible::Button : QAccessible::Grouping;
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return panel()->Caption();
-        return QAccessibleWidget::text(t);
     }
 
     QStringList actionNames() const override

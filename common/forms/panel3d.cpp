@@ -61,7 +61,7 @@ void Panel3D::mouseDoubleClickEvent(QMouseEvent *)
 // Held down, Space clicks once: a key repeating is not a new press.
 void Panel3D::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() != Qt::Key_Space || focusPolicy() == Qt::NoFocus) {
+    if (event->key() != Qt::Key_Space) {
         QWidget::keyPressEvent(event);
         return;
     }
