@@ -267,6 +267,11 @@ private slots:
 
         backdrop.activateWindow();
         QTRY_VERIFY(front.isActiveWindow());
+        // Another window is active before the click, so that the click is
+        // what brings the window in front back.
+        QWidget other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
         QTest::mouseClick(&backdrop, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
         QTRY_VERIFY(front.isActiveWindow());
         QVERIFY(!backdrop.close());
