@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPointer>
 #include <QTest>
 #include <QWindow>
@@ -78,6 +79,17 @@ private slots:
         QVERIFY(backdrop.isNull());
         QVERIFY(printPage.isNull());
         QCOMPARE(program.ends, 0);
+    }
+
+    // The print system's library comes with the first print, not with the
+    // start of every program.
+    void startsWithoutThePrintSystem()
+    {
+        ZedoFixture program;
+        QVERIFY(program.start(fixture::settings({12})));
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY(!maps.readAll().contains("libcups"));
     }
 
     void settingsAreApplied_data()

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <optional>
+#include <type_traits>
 
 namespace forms {
 
